@@ -17,7 +17,7 @@ TEST(ArchivosAnsi, Windows1252IdaYVuelta) {
     const QByteArray bytes = CodificarAnsi(texto);
     EXPECT_EQ(bytes.size(), texto.size());
     EXPECT_EQ(static_cast<unsigned char>(bytes.at(0)), 0xD1);
-    EXPECT_EQ(static_cast<unsigned char>(bytes.at(7)), 0x80);
+    EXPECT_EQ(static_cast<unsigned char>(bytes.at(6)), 0x80);
     EXPECT_EQ(DecodificarAnsi(bytes), texto);
     EXPECT_EQ(CodificarAnsi(QStringLiteral("漢")), QByteArray("?"));
 }
