@@ -1,0 +1,6 @@
+#include "EstadoAplicacion.h"
+
+EstadoAplicacion& Estado() {
+    static EstadoAplicacion estado;
+    return estado;
+}
