@@ -1,0 +1,1 @@
+velmora_fuzz(parametros LIBS shell)
