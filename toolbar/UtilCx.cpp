@@ -75,34 +75,36 @@ void UtilCx::Crear() {
 
 void UtilCx::ActualizarBotones() { Crear(); }
 
-void UtilCx::Aviso(const char* nombre) {
+// Setters never redraw: the bar catches up once the host's handler returns to the event loop,
+// however many properties it changed.
+void UtilCx::AvisarCambio(const char* nombre) {
     Q_EMIT propiedadCambiada(QLatin1String(nombre));
     PedirRefresco();
 }
 
 void UtilCx::ConTitulo(bool valor) {
     conTitulo_ = valor;
-    Aviso("ConTitulo");
+    AvisarCambio("ConTitulo");
 }
 
 void UtilCx::Enabled(bool valor) {
     enabled_ = valor;
-    Aviso("Enabled");
+    AvisarCambio("Enabled");
 }
 
 void UtilCx::Theme(int valor) {
     theme_ = static_cast<qint16>(valor < 0 || valor > 2 ? 0 : valor);
-    Aviso("Theme");
+    AvisarCambio("Theme");
 }
 
 void UtilCx::BotonEnabled(Boton boton, bool valor) {
     habilitados_[boton] = valor;
-    Aviso(Definiciones[boton].propiedadEnabled);
+    AvisarCambio(Definiciones[boton].propiedadEnabled);
 }
 
 void UtilCx::BotonVisible(Boton boton, bool valor) {
     visibles_[boton] = valor;
-    Aviso(Definiciones[boton].propiedadVisible);
+    AvisarCambio(Definiciones[boton].propiedadVisible);
 }
 
 void UtilCx::KeyAnalisis(int KeyCode) {
@@ -144,7 +146,6 @@ void UtilCx::Refrescar() {
         QToolButton* b = botones_[i];
         b->setToolButtonStyle(conTitulo_ ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
         b->setEnabled(habilitados_[i]);
-        // setVisible(true) on a child of a hidden control would only mark it for showing later.
         b->setHidden(!visibles_[i]);
     }
 }

@@ -138,7 +138,7 @@ private:
     void PedirRefresco();
     void BotonPulsado(Boton boton);
     void Acoplar();
-    void Aviso(const char* nombre);
+    void AvisarCambio(const char* nombre);
 
     std::array<bool, botones_utilcx::Cantidad> habilitados_{};
     std::array<bool, botones_utilcx::Cantidad> visibles_{};
