@@ -26,6 +26,12 @@ QString Sinonimo(const QString& sql, const QString& tabla, const QString& objeto
     return resultado;
 }
 
+// Every prefix removed, also one that a first removal would leave behind ("@Adm@Admin_in_").
+QString SinPrefijo(QString sql) {
+    while (ContieneFueraDeLiterales(sql, Prefijo)) sql = ReemplazarFueraDeLiterales(sql, Prefijo, QString());
+    return sql;
+}
+
 bool EsPrograma(const QString& programa, std::initializer_list<const char*> nombres) {
     for (const char* nombre : nombres)
         if (plataforma::IgualesSinMayusculas(programa, QString::fromLatin1(nombre))) return true;
@@ -35,11 +41,11 @@ bool EsPrograma(const QString& programa, std::initializer_list<const char*> nomb
 }  // namespace
 
 QString basedatos::ReescribirSinonimos(const QString& sql, const ContextoSinonimos& contexto) {
-    if (contexto.esAdministrador) return ReemplazarFueraDeLiterales(sql, Prefijo, QString());
+    if (contexto.esAdministrador) return SinPrefijo(sql);
     // Without the confidentiality setting the accounting entries are read as they are, and so
     // is everything else the same statement names.
     if (!contexto.confidencialidad && ContieneFueraDeLiterales(sql, QStringLiteral("MV_ASIENTOS")))
-        return ReemplazarFueraDeLiterales(sql, Prefijo, QString());
+        return SinPrefijo(sql);
 
     QString resultado = Sinonimo(sql, QStringLiteral("MA_CUENTAS"), QStringLiteral("SS_MA_CUENTAS"), true);
     // A statement that asks for any real table reads the real chart of accounts throughout.
@@ -57,7 +63,7 @@ QString basedatos::ReescribirSinonimos(const QString& sql, const ContextoSinonim
     resultado = Sinonimo(resultado, QStringLiteral("AC_CUENTASDIARIO"), QStringLiteral("SS_AC_CUENTASDIARIO"));
     resultado = Sinonimo(resultado, QStringLiteral("AC_CUENTASDIARIO_CCOSTO"),
                          QStringLiteral("SS_AC_CUENTAS_DIARIO_CCOSTO"));
-    return ReemplazarFueraDeLiterales(resultado, Prefijo, QString());
+    return SinPrefijo(resultado);
 }
 
 QString DB_Dll::SS_TSinonimos(const QString& sql) const {

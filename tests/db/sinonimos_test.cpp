@@ -30,6 +30,7 @@ TEST(SS_TSinonimos, AdministradorYUsuario) {
          "SELECT * FROM MA_CUENTAS WHERE X = 1"},
         {"administrador nunca usa sinonimos", Administrador, "SELECT * FROM MA_CUENTAS WHERE X = 1",
          "SELECT * FROM MA_CUENTAS WHERE X = 1"},
+        {"prefijo que deja otro al quitarlo", Administrador, "SELECT * FROM @Adm@Admin_in_T", "SELECT * FROM T"},
         {"prefijo en minusculas", Administrador, "select * from @admin_V_TA_CAJAS ", "select * from V_TA_CAJAS "},
         {"usuario lee el sinonimo", Usuario, "SELECT * FROM MA_CUENTAS WHERE X = 1",
          "SELECT * FROM SS_MA_CUENTAS WHERE X = 1"},
