@@ -76,7 +76,11 @@ QString ReemplazarFueraDeLiterales(const QString& sql, const QString& que, const
     resultado.reserve(sql.size());
     qsizetype desde = 0;
     for (const LiteralSql& literal : LiteralesDe(sql)) {
-        resultado += plataforma::ReemplazarSinMayusculas(sql.mid(desde, literal.inicio - desde), que, por);
+        const QString entre = sql.mid(desde, literal.inicio - desde);
+        QString reemplazado = plataforma::ReemplazarSinMayusculas(entre, que, por);
+        // Two quoted texts that the removal would bring together would read as one.
+        if (desde > 0 && !entre.isEmpty() && reemplazado.isEmpty()) reemplazado = QStringLiteral(" ");
+        resultado += reemplazado;
         resultado += sql.mid(literal.inicio, literal.largo);
         desde = literal.inicio + literal.largo;
     }

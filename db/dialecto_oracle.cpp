@@ -138,7 +138,10 @@ QString Estilo103(const QString& texto) {
     while (i < texto.size()) {
         const bool fuera = !mapa[static_cast<size_t>(i)];
         if (fuera && texto.at(i) == QLatin1Char('(')) parentesis = i;
-        if (fuera && texto.mid(i, 3) == QLatin1String("103") && parentesis >= 7 &&
+        // A mask written against a quote would merge with the quoted text beside it.
+        const bool junto = (i > 0 && texto.at(i - 1) == QLatin1Char('\'')) ||
+                           (i + 3 < texto.size() && texto.at(i + 3) == QLatin1Char('\''));
+        if (fuera && !junto && texto.mid(i, 3) == QLatin1String("103") && parentesis >= 7 &&
             texto.mid(parentesis - 7, 8).compare(QLatin1String("TO_CHAR("), Qt::CaseInsensitive) == 0) {
             resultado += QStringLiteral("'DD/MM/YYYY'");
             i += 3;

@@ -46,7 +46,8 @@ void TextosConservados(const QString& entrada, const QString& salida) {
 void Traduccion(const DB_Dll& oracle, const QString& sql) {
     try {
         const QString traducida = oracle.ORACLE_Dicc(sql);
-        Exigir(!HayComillaAbierta(traducida));
+        // Only a single word is returned untranslated, open quote and all.
+        Exigir(!HayComillaAbierta(traducida) || HayComillaAbierta(sql));
         TextosConservados(sql, traducida);
     } catch (const plataforma::ErrorRuntime& error) {
         Exigir(error.numero() == plataforma::errores::ArgumentoNoValido && HayComillaAbierta(sql));

@@ -45,3 +45,10 @@ TEST(FechaRegional, DiaPrimeroYLoQueNoEsFecha) {
                               "1/2/3", "01/02-2023", "01/02/2023x", "0001-01-01", "１/2/2023"})
         EXPECT_FALSE(FechaRegional(QString::fromUtf8(texto)).has_value()) << texto;
 }
+
+TEST(TextoSql, QuitarTextoNoJuntaDosLiterales) {
+    EXPECT_EQ(ReemplazarFueraDeLiterales(QStringLiteral("'a'@Admin_'b'"), QStringLiteral("@Admin_"), QString()),
+              "'a' 'b'");
+    EXPECT_EQ(ReemplazarFueraDeLiterales(QStringLiteral("@Admin_'b'@Admin_"), QStringLiteral("@Admin_"), QString()),
+              "'b'");
+}
