@@ -56,8 +56,9 @@ QString LimitarFilas(const QString& valor) {
 
     const QString cabeza = valor.left(posicion);
     QString cola = valor.mid(posicion + 3).trimmed();
+    const std::vector<bool> mapaCola = MapaDeLiterales(cola);
     qsizetype blanco = 0;
-    while (blanco < cola.size() && !EsBlanco(cola.at(blanco))) ++blanco;
+    while (blanco < cola.size() && (mapaCola[static_cast<size_t>(blanco)] || !EsBlanco(cola.at(blanco)))) ++blanco;
     const QString filas = cola.left(blanco);
     cola = cola.mid(blanco + 1);
 
@@ -86,10 +87,9 @@ bool DentroDeToDate(const QString& texto, qsizetype inicio) {
 }
 
 // Every quoted date becomes TO_DATE('dd/mm/yyyy','DD/MM/YYYY'); one already given to TO_DATE
-// stays as it is. A quote left open is an invalid argument.
+// stays as it is.
 QString FechasConMascara(const QString& texto) {
     const std::vector<LiteralSql> literales = LiteralesDe(texto);
-    if (!literales.empty() && !literales.back().cerrado) plataforma::Lanzar(plataforma::errores::ArgumentoNoValido);
     QString resultado;
     qsizetype desde = 0;
     for (const LiteralSql& literal : literales) {
@@ -165,6 +165,11 @@ QString DB_Dll::ORACLE_Dicc(const QString& Valor) const {
     if (!plataforma::ContieneSinMayusculas(gConnString, QStringLiteral("ORACLE"))) return Valor;
     if (ContarPalabras(Valor) <= 1)
         return plataforma::IgualesSinMayusculas(Valor, QStringLiteral("LEN")) ? QStringLiteral("LENGTH") : Valor;
+
+    // A quote left open makes every rule below guess where the SQL is; refuse it before any of
+    // them moves text around (the quoted dates would fail on it anyway).
+    const std::vector<LiteralSql> literales = LiteralesDe(Valor);
+    if (!literales.empty() && !literales.back().cerrado) plataforma::Lanzar(plataforma::errores::ArgumentoNoValido);
 
     QString resultado = LimitarFilas(Valor);
     resultado = Reemplazos(resultado, {{" LEN(", " LENGTH("}, {" LEN (", " LENGTH("}, {" LEN  (", " LENGTH("},

@@ -30,16 +30,15 @@ bool HayComillaAbierta(const QString& sql) {
 }
 
 // The input's quoted texts that the translation must keep (dates become TO_DATE, an empty text
-// compared in a WHERE becomes IS NULL) appear in the output in the same order.
+// compared in a WHERE becomes IS NULL) appear whole in the output. The row count of a TOP
+// moves behind the rest, so the order may change.
 void TextosConservados(const QString& entrada, const QString& salida) {
-    const QStringList despues = Literales(salida);
-    qsizetype j = 0;
+    QStringList despues = Literales(salida);
     for (const LiteralSql& literal : LiteralesDe(entrada)) {
         if (literal.largo == 2 || FechaRegional(ContenidoDe(entrada, literal))) continue;
-        const QString texto = entrada.mid(literal.inicio, literal.largo);
-        while (j < despues.size() && despues[j] != texto) ++j;
-        Exigir(j < despues.size());
-        ++j;
+        const qsizetype j = despues.indexOf(entrada.mid(literal.inicio, literal.largo));
+        Exigir(j >= 0);
+        despues.removeAt(j);
     }
 }
 
