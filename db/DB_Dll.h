@@ -3,7 +3,7 @@
 // The program shares one instance, SesionDB; the shell keeps a second one for statistics.
 #pragma once
 
-#include "GuionOracle.h"
+#include "ScriptOracle.h"
 
 #include <QString>
 #include <QVariant>
@@ -95,8 +95,9 @@ public:
     // returns S.
     static QString FiltrarSentencia(QString& S);
     // A SQL Server script cut into the steps an Oracle connection runs one by one (see
-    // GuionOracle.h). EjecutaScriptOracle executes them.
-    basedatos::GuionOracle PrepararScriptOracle(const QString& script) const;
+    // ScriptOracle.h), each statement passed through ORACLE_Dicc and FiltrarSentencia (so it is
+    // translated only when gConnString names Oracle). EjecutaScriptOracle executes the steps.
+    basedatos::ScriptOracle PrepararScriptOracle(const QString& script) const;
 
     // ---- Admin prefix and synonyms (sinonimos.cpp) --------------------------------------------
     // The statement an ordinary user sends: the suite's confidential tables replaced by their

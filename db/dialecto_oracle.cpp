@@ -190,8 +190,8 @@ QString DB_Dll::FiltrarSentencia(QString& S) {
     return S;
 }
 
-GuionOracle DB_Dll::PrepararScriptOracle(const QString& script) const {
-    GuionOracle guion;
+ScriptOracle DB_Dll::PrepararScriptOracle(const QString& script) const {
+    ScriptOracle guion;
     guion.preparado = Reemplazos(script, {{"SET NOCOUNT ON", ""}, {"SET NOCOUNT OFF", ""},
                                           {" GO ", " "}, {"\r\nGO ", " "}, {"\r\nGO\r\n", " "},
                                           {"\r\n", " "}, {"\r", " "},
@@ -219,15 +219,15 @@ GuionOracle DB_Dll::PrepararScriptOracle(const QString& script) const {
     qsizetype inicio = siguiente(0);
     while (inicio >= 0) {
         const qsizetype fin = siguiente(inicio + 1);
-        PasoGuionOracle paso;
+        PasoScriptOracle paso;
         paso.original = (fin < 0 ? texto.mid(inicio) : texto.mid(inicio, fin - inicio)).trimmed();
         paso.resto = fin < 0 ? QString() : texto.mid(fin);
         if (plataforma::IgualesSinMayusculas(paso.original, QStringLiteral("SET TRANSACTION"))) {
-            paso.tipo = PasoGuionOracle::Tipo::BeginTrans;
+            paso.tipo = PasoScriptOracle::Tipo::BeginTrans;
         } else if (plataforma::IgualesSinMayusculas(paso.original, QStringLiteral("COMMIT"))) {
-            paso.tipo = PasoGuionOracle::Tipo::CommitTrans;
+            paso.tipo = PasoScriptOracle::Tipo::CommitTrans;
         } else if (plataforma::IgualesSinMayusculas(paso.original, QStringLiteral("ROLLBACK"))) {
-            paso.tipo = PasoGuionOracle::Tipo::RollbackTrans;
+            paso.tipo = PasoScriptOracle::Tipo::RollbackTrans;
         } else {
             try {
                 QString traducida = ORACLE_Dicc(paso.original);

@@ -54,10 +54,10 @@ void Traduccion(const DB_Dll& oracle, const QString& sql) {
 }
 
 void Guion(const DB_Dll& oracle, const QString& script) {
-    const GuionOracle guion = oracle.PrepararScriptOracle(script);
+    const ScriptOracle guion = oracle.PrepararScriptOracle(script);
     qsizetype anterior = guion.preparado.size();
     for (size_t i = 0; i < guion.pasos.size(); ++i) {
-        const PasoGuionOracle& paso = guion.pasos[i];
+        const PasoScriptOracle& paso = guion.pasos[i];
         Exigir(paso.resto.size() < anterior && guion.preparado.endsWith(paso.resto));
         anterior = paso.resto.size();
         if (paso.error) Exigir(i + 1 == guion.pasos.size() && paso.error->Number == plataforma::errores::ArgumentoNoValido);
@@ -69,10 +69,10 @@ void ValorEscrito(const DB_Dll& oracle, const QString& escrito) {
     const QString literal = DB_Dll::SQLValue(escrito);
     const QString sentencia = QStringLiteral("UPDATE T SET D = ") + literal + QStringLiteral(" WHERE C = 1");
     if (!FechaRegional(escrito)) Exigir(oracle.ORACLE_Dicc(sentencia).contains(literal));
-    const GuionOracle guion = oracle.PrepararScriptOracle(QStringLiteral("BEGIN TRANSACTION\r\n") + sentencia +
+    const ScriptOracle guion = oracle.PrepararScriptOracle(QStringLiteral("BEGIN TRANSACTION\r\n") + sentencia +
                                                           QStringLiteral("\r\nCOMMIT TRANSACTION"));
     Exigir(guion.pasos.size() == 3);
-    Exigir(guion.pasos[1].tipo == PasoGuionOracle::Tipo::Sentencia && guion.pasos[1].original == sentencia);
+    Exigir(guion.pasos[1].tipo == PasoScriptOracle::Tipo::Sentencia && guion.pasos[1].original == sentencia);
     Exigir(!guion.pasos[1].sentencia.isEmpty());
 }
 

@@ -9,11 +9,12 @@
 
 namespace {
 
-DB_Dll SesionOracle() {
-    DB_Dll db;
-    db.gConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=VENTAS;User Id=VENTAS;Password=VENTAS;");
-    return db;
-}
+// An object whose connection string names the Oracle provider, as OpenServerADODB builds it.
+struct SesionOracle : DB_Dll {
+    SesionOracle() {
+        gConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=VENTAS;User Id=VENTAS;Password=VENTAS;");
+    }
+};
 
 struct Caso {
     const char* regla;
@@ -32,7 +33,7 @@ TEST(ORACLE_Dicc, SinOracleTodoQuedaIgual) {
 }
 
 TEST(ORACLE_Dicc, UnaPalabraSoloTraduceLEN) {
-    const DB_Dll db = SesionOracle();
+    const SesionOracle db;
     const Caso casos[] = {
         {"", "len", "LENGTH"},       {"", "LEN", "LENGTH"},        {"", " LEN", " LEN"},
         {"", "LEN ", "LEN "},        {"", "", ""},                 {"", "ISNULL(", "ISNULL("},
@@ -42,7 +43,7 @@ TEST(ORACLE_Dicc, UnaPalabraSoloTraduceLEN) {
 }
 
 TEST(ORACLE_Dicc, ReglasUnaPorUna) {
-    const DB_Dll db = SesionOracle();
+    const SesionOracle db;
     const Caso casos[] = {
         {"top con where y order by", "SELECT TOP 1 CODIGO FROM TA_ESTADOS WHERE A = 1 ORDER BY B",
          "SELECT  CODIGO FROM TA_ESTADOS WHERE A = 1    AND ROWNUM <= 1  ORDER BY B"},
@@ -84,7 +85,7 @@ TEST(ORACLE_Dicc, ReglasUnaPorUna) {
 }
 
 TEST(ORACLE_Dicc, ElTextoEntreComillasNoSeTraduce) {
-    const DB_Dll db = SesionOracle();
+    const SesionOracle db;
     const Caso casos[] = {
         {"top escrito", "SELECT * FROM T WHERE D LIKE '%desk top 1OR(1=1) x%' ORDER BY A",
          "SELECT * FROM T WHERE D LIKE '%desk top 1OR(1=1) x%' ORDER BY A"},
@@ -101,7 +102,7 @@ TEST(ORACLE_Dicc, ElTextoEntreComillasNoSeTraduce) {
 }
 
 TEST(ORACLE_Dicc, ComillaSinParejaEsArgumentoNoValido) {
-    const DB_Dll db = SesionOracle();
+    const SesionOracle db;
     try {
         db.ORACLE_Dicc(QStringLiteral("SELECT * FROM T WHERE A = 'X"));
         ADD_FAILURE() << "no lanzó";

@@ -10,7 +10,7 @@
 
 namespace basedatos {
 
-struct PasoGuionOracle {
+struct PasoScriptOracle {
     enum class Tipo { Sentencia, BeginTrans, CommitTrans, RollbackTrans };
     Tipo tipo = Tipo::Sentencia;
     // The statement as cut from the prepared script, trimmed.
@@ -27,12 +27,12 @@ struct PasoGuionOracle {
     QString resto;
 };
 
-struct GuionOracle {
+struct ScriptOracle {
     // The script after removing SET NOCOUNT and GO separators, turning line breaks into blanks
     // and renaming the transaction statements; what the caller's variable holds before the
     // first step. Quoted texts are left as they are.
     QString preparado;
-    std::vector<PasoGuionOracle> pasos;
+    std::vector<PasoScriptOracle> pasos;
 };
 
 // The statement keywords that start a statement of a script, in the order they are looked for.

@@ -6,20 +6,21 @@
 
 #include <gtest/gtest.h>
 
-using basedatos::GuionOracle;
-using Tipo = basedatos::PasoGuionOracle::Tipo;
+using basedatos::ScriptOracle;
+using Tipo = basedatos::PasoScriptOracle::Tipo;
 
 namespace {
 
-DB_Dll SesionOracle() {
-    DB_Dll db;
-    db.gConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=VENTAS;User Id=VENTAS;Password=VENTAS;");
-    return db;
-}
+// An object whose connection string names the Oracle provider, as OpenServerADODB builds it.
+struct SesionOracle : DB_Dll {
+    SesionOracle() {
+        gConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=VENTAS;User Id=VENTAS;Password=VENTAS;");
+    }
+};
 
 // A step as "tipo:texto": B, C and R for the transaction calls, S:text for a statement
 // (S: alone when there is nothing to execute), E:number for a translation error.
-QStringList Pasos(const GuionOracle& guion) {
+QStringList Pasos(const ScriptOracle& guion) {
     QStringList pasos;
     for (const auto& paso : guion.pasos) {
         switch (paso.tipo) {
@@ -36,11 +37,11 @@ QStringList Pasos(const GuionOracle& guion) {
 
 }  // namespace
 
-TEST(GuionOracle, PasosDeCadaGuion) {
-    const DB_Dll db = SesionOracle();
+TEST(ScriptOracle, PasosDeCadaScript) {
+    const SesionOracle db;
     const struct {
         const char* caso;
-        QString guion;
+        QString script;
         QStringList pasos;
     } casos[] = {
         {"transaccion con GO", "BEGIN TRANSACTION\r\nUPDATE T SET A = 1 WHERE B = 2\r\nGO\r\nCOMMIT TRANSACTION",
@@ -65,12 +66,12 @@ TEST(GuionOracle, PasosDeCadaGuion) {
          {"S:UPDATE \"MI TABLA\" SET F = TO_DATE('01/02/2023','DD/MM/YYYY') WHERE N  IS NULL "}},
         {"comilla sin pareja", "UPDATE T SET A = 1 UPDATE T SET B = 'x DELETE FROM T", {"S:UPDATE T SET A = 1", "E:5"}},
     };
-    for (const auto& c : casos) EXPECT_EQ(Pasos(db.PrepararScriptOracle(c.guion)), c.pasos) << c.caso;
+    for (const auto& c : casos) EXPECT_EQ(Pasos(db.PrepararScriptOracle(c.script)), c.pasos) << c.caso;
 }
 
-TEST(GuionOracle, ElRestoPermiteRetomarEnLaSentenciaQueFallo) {
-    const DB_Dll db = SesionOracle();
-    const GuionOracle guion = db.PrepararScriptOracle(QStringLiteral(
+TEST(ScriptOracle, ElRestoPermiteRetomarEnLaSentenciaQueFallo) {
+    const SesionOracle db;
+    const ScriptOracle guion = db.PrepararScriptOracle(QStringLiteral(
         "INSERT INTO T VALUES (1)\r\nINSERT INTO T VALUES (2)\r\nUPDATE T SET A = 3\r\nDELETE FROM T WHERE A = 4\r\n"
         "INSERT INTO T VALUES (5)"));
     ASSERT_EQ(guion.pasos.size(), 5u);
@@ -80,18 +81,18 @@ TEST(GuionOracle, ElRestoPermiteRetomarEnLaSentenciaQueFallo) {
     // holds the second step's rest, which starts with the third statement.
     EXPECT_TRUE(guion.pasos[1].resto.startsWith(QLatin1String("UPDATE T SET A = 3")));
     EXPECT_EQ(guion.pasos[4].resto, "");
-    const GuionOracle retomado = db.PrepararScriptOracle(guion.pasos[1].resto);
+    const ScriptOracle retomado = db.PrepararScriptOracle(guion.pasos[1].resto);
     ASSERT_EQ(retomado.pasos.size(), 3u);
     EXPECT_EQ(retomado.pasos[0].sentencia, "UPDATE T SET A = 3");
 }
 
-TEST(GuionOracle, ElTextoEscritoNoPartelaSentencia) {
-    const DB_Dll db = SesionOracle();
+TEST(ScriptOracle, ElTextoEscritoNoPartelaSentencia) {
+    const SesionOracle db;
     for (const char* escrito : {"SET NOCOUNT DROP TABLE TA_USUARIOS GRANT ", "LET IT GO \r\nGO\r\n NOW",
                                 "IF NOT EXISTS BEGIN TRANSACTION COMMIT", "O'Higgins; DELETE FROM T"}) {
         const QString literal = DB_Dll::SQLValue(QString::fromLatin1(escrito));
         const QString sentencia = QStringLiteral("UPDATE T SET D = ") + literal + QStringLiteral(" WHERE C = 1");
-        const GuionOracle guion = db.PrepararScriptOracle(QStringLiteral("BEGIN TRANSACTION\r\n") + sentencia +
+        const ScriptOracle guion = db.PrepararScriptOracle(QStringLiteral("BEGIN TRANSACTION\r\n") + sentencia +
                                                           QStringLiteral("\r\nCOMMIT TRANSACTION"));
         EXPECT_EQ(Pasos(guion), QStringList({"B", "S:" + sentencia, "C"})) << escrito;
     }
