@@ -23,6 +23,8 @@ bool EsBlanco(QChar c) {
 
 bool ParteDeNombre(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
 
+// Blank-separated words; a tab or a line break separates words too, so a statement written on
+// several lines is still a statement and not a lone function name.
 int ContarPalabras(const QString& texto) {
     int palabras = 0;
     bool enPalabra = false;

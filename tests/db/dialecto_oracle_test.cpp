@@ -93,6 +93,8 @@ TEST(ORACLE_Dicc, ElTextoEntreComillasNoSeTraduce) {
          "SELECT  * FROM T WHERE D = 'x ORDER BY y'  AND ROWNUM <= 2  "},
         {"funciones y corchetes escritos", "SELECT * FROM T WHERE D = ' len(x) [a] Charindex ISNULL( = '''",
          "SELECT * FROM T WHERE D = ' len(x) [a] Charindex ISNULL( = '''"},
+        {"cantidad de filas entre comillas", "SELECT TOP '1 2' A FROM T", "SELECT  A FROM T  WHERE ROWNUM <= '1 2'  "},
+        {"mascara junto a una comilla", "SELECT TO_CHAR(F, 103'x') FROM T", "SELECT TO_CHAR(F, 103'x') FROM T"},
         {"103 escrito", "SELECT TO_CHAR(F, 103) FROM T WHERE D = 'TO_CHAR(103'",
          "SELECT TO_CHAR(F, 'DD/MM/YYYY') FROM T WHERE D = 'TO_CHAR(103'"},
         {"fecha dentro de un texto", "SELECT * FROM T WHERE D = 'x''01/02/2023''y'",
@@ -103,10 +105,14 @@ TEST(ORACLE_Dicc, ElTextoEntreComillasNoSeTraduce) {
 
 TEST(ORACLE_Dicc, ComillaSinParejaEsArgumentoNoValido) {
     const SesionOracle db;
-    try {
-        db.ORACLE_Dicc(QStringLiteral("SELECT * FROM T WHERE A = 'X"));
-        ADD_FAILURE() << "no lanzó";
-    } catch (const plataforma::ErrorRuntime& e) {
-        EXPECT_EQ(e.numero(), plataforma::errores::ArgumentoNoValido);
+    // The second one would come out with its quotes paired once the TOP rule had moved text.
+    for (const char* texto : {"SELECT * FROM T WHERE A = 'X", "TOP ORDER BY '", "SELECT 'a''b FROM T"}) {
+        try {
+            db.ORACLE_Dicc(QString::fromLatin1(texto));
+            ADD_FAILURE() << "no lanzó: " << texto;
+        } catch (const plataforma::ErrorRuntime& e) {
+            EXPECT_EQ(e.numero(), plataforma::errores::ArgumentoNoValido) << texto;
+        }
     }
+    EXPECT_EQ(db.ORACLE_Dicc(QStringLiteral("'abierto")), "'abierto");
 }
