@@ -4,6 +4,7 @@
 // texts: what an operator typed is carried inside quotes and must reach the server unchanged
 // (the one exception is a quoted date, which Oracle needs wrapped in TO_DATE).
 #include "DB_Dll.h"
+#include "Utilidades.h"
 
 #include "ErrorEjecucion.h"
 #include "FechaRegional.h"
@@ -23,18 +24,6 @@ bool EsBlanco(QChar c) {
 
 bool ParteDeNombre(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
 
-// Blank-separated words; a tab or a line break separates words too, so a statement written on
-// several lines is still a statement and not a lone function name.
-int ContarPalabras(const QString& texto) {
-    int palabras = 0;
-    bool enPalabra = false;
-    for (QChar c : texto) {
-        const bool blanco = EsBlanco(c);
-        if (!blanco && !enPalabra) ++palabras;
-        enPalabra = !blanco;
-    }
-    return palabras;
-}
 
 // The trimmed clause `parte`, which ends the statement, cut from the end of `cola` and replaced
 // by one blank. The clause starts at the first GROUP BY / ORDER BY of the whole statement, so
@@ -165,7 +154,7 @@ QString Reemplazos(QString texto, std::initializer_list<std::pair<const char*, c
 
 QString DB_Dll::ORACLE_Dicc(const QString& Valor) const {
     if (!plataforma::ContieneSinMayusculas(gConnString, QStringLiteral("ORACLE"))) return Valor;
-    if (ContarPalabras(Valor) <= 1)
+    if (Utilidades().ContarPalabras(Valor) <= 1)
         return plataforma::IgualesSinMayusculas(Valor, QStringLiteral("LEN")) ? QStringLiteral("LENGTH") : Valor;
 
     // A quote left open makes every rule below guess where the SQL is; refuse it before any of

@@ -44,7 +44,14 @@ QString Utilidades::ReemplazarTexto(const QString& texto, const QString& que, co
 }
 
 int Utilidades::ContarPalabras(const QString& texto) const {
-    return static_cast<int>(texto.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+    int palabras = 0;
+    bool enPalabra = false;
+    for (QChar c : texto) {
+        const bool blanco = c.isSpace();
+        if (!blanco && !enPalabra) ++palabras;
+        enPalabra = !blanco;
+    }
+    return palabras;
 }
 
 QString Utilidades::CarpetaConBarra(const QString& carpeta) const {

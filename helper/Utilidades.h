@@ -29,7 +29,8 @@ public:
     // Every occurrence replaced, found without case.
     QString Reemplazar(const QString& texto, const QString& que, const QString& por) const;
     QString ReemplazarTexto(const QString& texto, const QString& que, const QString& por) const;
-    // Number of blank-separated words.
+    // Number of words; blanks, tabs and line breaks separate them (a statement written on
+    // several lines is several words).
     int ContarPalabras(const QString& texto) const;
     // The folder ending in exactly one "/" ("\" accepted as a separator on input); an empty
     // folder stays empty (the current folder).

@@ -22,6 +22,7 @@ TEST(Utilidades, CaracteresPalabrasYReemplazos) {
     EXPECT_EQ(u.QuitarCaracteres("a|b,c;d", "|", ",", ";"), "abcd");
     EXPECT_EQ(u.ContarPalabras("  uno  dos tres "), 3);
     EXPECT_EQ(u.ContarPalabras(""), 0);
+    EXPECT_EQ(u.ContarPalabras("SELECT\r\n*\tFROM x"), 4);
     EXPECT_EQ(u.Reemplazar("Hola HOLA hola", "hola", "x"), "x x x");
     EXPECT_EQ(u.ValorNumerico("12.345678"), 12.3457);
     EXPECT_EQ(u.ValorNumerico("abc"), 0);
