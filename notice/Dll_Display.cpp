@@ -1,6 +1,6 @@
 #include "Dll_Display.h"
 
-#include "Apariencia.h"
+#include "Procesos.h"
 #include "Lbf_CtrlDisplay.h"
 
 #include <QCoreApplication>

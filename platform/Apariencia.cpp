@@ -4,8 +4,6 @@
 #include "Regional.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QEventLoop>
 
 namespace plataforma {
 
@@ -31,9 +29,5 @@ void PrepararAplicacion() {
 QColor ColorDesdeVB(uint32_t color) { return QColor(RojoVB(color), VerdeVB(color), AzulVB(color)); }
 
 uint32_t ColorAVB(const QColor& color) { return ColorVB(color.red(), color.green(), color.blue()); }
-
-void ProcesarEventosPendientes() {
-    if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
 
 }  // namespace plataforma

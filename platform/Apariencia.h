@@ -1,5 +1,5 @@
 // What the windows share of the original's look and event handling: the application font that
-// stands in for "MS Sans Serif" 8.25, colours from 0x00BBGGRR, and the pending-events call.
+// stands in for "MS Sans Serif" 8.25 and colours from 0x00BBGGRR.
 #pragma once
 
 #include <QColor>
@@ -17,9 +17,5 @@ void PrepararAplicacion();
 
 QColor ColorDesdeVB(uint32_t color);
 uint32_t ColorAVB(const QColor& color);
-
-// The original's DoEvents during database work: paint and timers run, user input waits and
-// arrives later in order.
-void ProcesarEventosPendientes();
 
 }  // namespace plataforma
