@@ -144,6 +144,7 @@ std::vector<std::vector<Token>> Dividir(const std::vector<Token>& tokens) {
     bool vioConsulta = false; // a SELECT or VALUES at depth 0
     bool enDisparador = false;
     const Token* anterior = nullptr;
+    const Token* anterior2 = nullptr;
 
     auto cerrar = [&] {
         if (hayContenido) sentencias.push_back(std::move(actual));
@@ -151,13 +152,16 @@ std::vector<std::vector<Token>> Dividir(const std::vector<Token>& tokens) {
         primera.clear();
         hayContenido = vioConsulta = enDisparador = false;
         profundidad = 0;
-        anterior = nullptr;
+        anterior = anterior2 = nullptr;
     };
     auto empieza = [&](size_t i) {
         const Token& t = tokens[i];
         if (t.tipo != TipoToken::Palabra) return false;
         const size_t k = Siguiente(tokens, i);
         const Token* sig = k < tokens.size() ? &tokens[k] : nullptr;
+        // After a session option (SET NOCOUNT ON) any statement keyword starts a new statement.
+        if (primera == QLatin1String("SET")) return EsUno(t, {"SELECT", "INSERT", "DELETE", "UPDATE", "DROP", "CREATE", "ALTER", "TRUNCATE",
+                                                             "DECLARE", "EXEC", "EXECUTE", "PRINT", "COMMIT", "ROLLBACK", "IF", "BEGIN", "SET", "WITH"});
         const bool trasOn = anterior && EsUno(*anterior, {"ON", "OF", "FOR", "AFTER", "INSTEAD"});
         if (Es(t, "SELECT")) {
             if (anterior && (EsUno(*anterior, {"UNION", "ALL", "EXCEPT", "INTERSECT", "AS"}) || EsSimbolo(*anterior, "("))) return false;
@@ -165,7 +169,11 @@ std::vector<std::vector<Token>> Dividir(const std::vector<Token>& tokens) {
             return true;
         }
         if (EsUno(t, {"INSERT", "DELETE", "UPDATE"})) return !trasOn && !(anterior && EsSimbolo(*anterior, ","));
-        if (Es(t, "DROP")) return primera != QLatin1String("ALTER");
+        if (Es(t, "DROP")) {
+            // ALTER TABLE name DROP ... and ALTER TABLE name DROP a, DROP b continue the ALTER.
+            const bool trasNombreDeTabla = anterior && EsNombre(*anterior) && anterior2 && (Es(*anterior2, "TABLE") || EsSimbolo(*anterior2, "."));
+            return !(primera == QLatin1String("ALTER") && (trasNombreDeTabla || (anterior && EsSimbolo(*anterior, ","))));
+        }
         if (EsUno(t, {"CREATE", "ALTER", "TRUNCATE", "DECLARE", "EXEC", "EXECUTE", "PRINT", "COMMIT", "ROLLBACK", "IF"})) return true;
         if (Es(t, "BEGIN")) return !sig || EsUno(*sig, {"TRAN", "TRANSACTION", "DISTRIBUTED"}) || EsSimbolo(*sig, ";");
         if (Es(t, "SET")) return sig && EsUno(*sig, OpcionesSesion);
@@ -197,6 +205,7 @@ std::vector<std::vector<Token>> Dividir(const std::vector<Token>& tokens) {
         else if (EsSimbolo(t, ")") && profundidad > 0) --profundidad;
         else if (profundidad == 0 && EsUno(t, {"SELECT", "VALUES"}) && anterior) vioConsulta = true;
         actual.push_back(t);
+        anterior2 = anterior;
         anterior = &tokens[i];
     }
     cerrar();
