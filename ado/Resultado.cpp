@@ -7,13 +7,17 @@
 #include <QDateTime>
 #include <QRegularExpression>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+#include <sys/mman.h>
 
 namespace ado {
 
 namespace {
 
-constexpr size_t BloqueMaximo = 1 << 20;
+constexpr size_t PaginaGrande = 2u << 20;
+constexpr size_t BloqueMaximo = PaginaGrande;
 
 QVariant Nulo() { return QVariant::fromValue(nullptr); }
 
@@ -65,6 +69,21 @@ bool EsTipoReal(int tipo) {
 
 }  // namespace
 
+void* ReservarGrande(size_t bytes) {
+    void* p = nullptr;
+    if (bytes >= PaginaGrande) {
+        const size_t redondeado = (bytes + PaginaGrande - 1) / PaginaGrande * PaginaGrande;
+        p = std::aligned_alloc(PaginaGrande, redondeado);
+        if (p) madvise(p, redondeado, MADV_HUGEPAGE);
+    } else {
+        p = std::malloc(bytes ? bytes : 1);
+    }
+    if (!p) throw std::bad_alloc();
+    return p;
+}
+
+void LiberarGrande(void* p) { std::free(p); }
+
 bool EsTipoTexto(int tipo) {
     return tipo == adBSTR || tipo == adChar || tipo == adWChar || tipo == adVarChar || tipo == adLongVarChar ||
            tipo == adVarWChar || tipo == adLongVarWChar || tipo == adGUID;
@@ -90,7 +109,7 @@ char* Resultado::guardar(size_t largo) {
     if (largo > restante_) {
         // Blocks grow geometrically up to 1 MB, so small results stay small and big ones waste little.
         size_t tamano = std::max(proximoBloque_, largo);
-        bloques_.push_back(std::make_unique<char[]>(tamano));
+        bloques_.emplace_back(static_cast<char*>(ReservarGrande(tamano)));
         libre_ = bloques_.back().get();
         restante_ = tamano;
         proximoBloque_ = std::min(proximoBloque_ * 2, BloqueMaximo);

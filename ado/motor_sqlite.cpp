@@ -649,10 +649,12 @@ std::unique_ptr<Motor> AbrirMotorSqlite(const QString& ruta, const DatosMotor& d
     sqlite3* db = nullptr;
     const QByteArray nombre = QFile::encodeName(ruta);
     // Without SQLITE_OPEN_CREATE: a database that does not exist fails as it does on a server.
-    int rc = sqlite3_open_v2(nombre.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // NOMUTEX: a connection is used by one thread only, so each column read skips a mutex.
+    int rc = sqlite3_open_v2(nombre.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) FalloApertura(db, rc, datos.origenErrores);
     Configurar(db);
-    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA foreign_keys=ON", "PRAGMA synchronous=NORMAL"}) {
+    // Reading through a memory map saves copying every page of a large result out of the file.
+    for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA foreign_keys=ON", "PRAGMA synchronous=NORMAL", "PRAGMA mmap_size=268435456"}) {
         rc = sqlite3_exec(db, pragma, nullptr, nullptr, nullptr);
         if (rc != SQLITE_OK) FalloApertura(db, rc, datos.origenErrores);
     }

@@ -141,7 +141,8 @@ std::vector<std::vector<Token>> Dividir(const std::vector<Token>& tokens) {
     int profundidad = 0;
     QString primera;          // first keyword of the statement, upper case
     bool hayContenido = false;
-    bool vioConsulta = false; // a SELECT or VALUES at depth 0
+    QString verbo;            // the statement's verb (after a WITH, the keyword that follows the CTE)
+    bool vioConsulta = false; // a SELECT or VALUES at depth 0 after the verb
     bool enDisparador = false;
     const Token* anterior = nullptr;
     const Token* anterior2 = nullptr;
@@ -150,6 +151,7 @@ std::vector<std::vector<Token>> Dividir(const std::vector<Token>& tokens) {
         if (hayContenido) sentencias.push_back(std::move(actual));
         actual.clear();
         primera.clear();
+        verbo.clear();
         hayContenido = vioConsulta = enDisparador = false;
         profundidad = 0;
         anterior = anterior2 = nullptr;
@@ -165,9 +167,11 @@ std::vector<std::vector<Token>> Dividir(const std::vector<Token>& tokens) {
         const bool trasOn = anterior && EsUno(*anterior, {"ON", "OF", "FOR", "AFTER", "INSTEAD"});
         if (Es(t, "SELECT")) {
             if (anterior && (EsUno(*anterior, {"UNION", "ALL", "EXCEPT", "INTERSECT", "AS"}) || EsSimbolo(*anterior, "("))) return false;
-            if ((primera == QLatin1String("INSERT") || primera == QLatin1String("CREATE") || primera == QLatin1String("WITH")) && !vioConsulta) return false;
+            if (primera == QLatin1String("WITH") && verbo.isEmpty()) return false;
+            if ((verbo == QLatin1String("INSERT") || verbo == QLatin1String("CREATE")) && !vioConsulta) return false;
             return true;
         }
+        if (EsUno(t, {"INSERT", "DELETE", "UPDATE"}) && primera == QLatin1String("WITH") && verbo.isEmpty()) return false;
         if (EsUno(t, {"INSERT", "DELETE", "UPDATE"})) return !trasOn && !(anterior && EsSimbolo(*anterior, ","));
         if (Es(t, "DROP")) {
             // ALTER TABLE name DROP ... and ALTER TABLE name DROP a, DROP b continue the ALTER.
@@ -195,6 +199,7 @@ std::vector<std::vector<Token>> Dividir(const std::vector<Token>& tokens) {
         }
         if (!hayContenido) {
             primera = t.texto.toUpper();
+            if (primera != QLatin1String("WITH")) verbo = primera;
             hayContenido = true;
         } else if (primera == QLatin1String("CREATE") && Es(t, "TRIGGER")) {
             enDisparador = true;
@@ -203,7 +208,10 @@ std::vector<std::vector<Token>> Dividir(const std::vector<Token>& tokens) {
         }
         if (EsSimbolo(t, "(")) ++profundidad;
         else if (EsSimbolo(t, ")") && profundidad > 0) --profundidad;
-        else if (profundidad == 0 && EsUno(t, {"SELECT", "VALUES"}) && anterior) vioConsulta = true;
+        else if (profundidad == 0 && verbo.isEmpty() && EsUno(t, {"SELECT", "INSERT", "UPDATE", "DELETE"})) {
+            verbo = t.texto.toUpper();
+            vioConsulta = verbo == QLatin1String("SELECT");
+        } else if (profundidad == 0 && EsUno(t, {"SELECT", "VALUES"}) && anterior) vioConsulta = true;
         actual.push_back(t);
         anterior2 = anterior;
         anterior = &tokens[i];

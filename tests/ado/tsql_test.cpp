@@ -75,6 +75,7 @@ TEST(TraduccionTsql, LotesSeDividenEnSentencias) {
         {"COMMIT TRANSACTION", 1},
         {"  \r\n -- nada\r\n", 0},
         {"SELECT (SELECT 1\nSELECT 2)", 1},
+        {"WITH n(i) AS (SELECT 1)\nINSERT INTO T SELECT i FROM n\nSELECT 3", 2},
     };
     for (const Caso& c : casos) EXPECT_EQ(TraducirLote(QString::fromUtf8(c.lote)).size(), c.sentencias) << c.lote;
 }
