@@ -97,12 +97,14 @@ Resultado::Resultado(std::shared_ptr<const Columnas> columnas)
 
 Celda* Resultado::agregarFila() {
     celdas_.resize(celdas_.size() + ancho_);
+    ++filas_;
     return celdas_.data() + celdas_.size() - ancho_;
 }
 
 void Resultado::quitarFila(size_t i) {
     const auto inicio = celdas_.begin() + static_cast<ptrdiff_t>(i * ancho_);
     celdas_.erase(inicio, inicio + static_cast<ptrdiff_t>(ancho_));
+    --filas_;
 }
 
 char* Resultado::guardar(size_t largo) {

@@ -61,7 +61,7 @@ public:
     // Replaces the description (after an expression's type was taken from its values).
     void fijarColumnas(std::shared_ptr<const Columnas> columnas) { columnas_ = std::move(columnas); }
     size_t numColumnas() const { return ancho_; }
-    size_t filas() const { return ancho_ ? celdas_.size() / ancho_ : 0; }
+    size_t filas() const { return filas_; }
     const Celda* fila(size_t i) const { return celdas_.data() + i * ancho_; }
     Celda* fila(size_t i) { return celdas_.data() + i * ancho_; }
 
@@ -81,6 +81,7 @@ private:
 
     std::shared_ptr<const Columnas> columnas_;
     size_t ancho_;
+    size_t filas_ = 0;
     struct Liberador { void operator()(char* p) const { LiberarGrande(p); } };
     std::vector<Celda, AsignadorGrande<Celda>> celdas_;
     std::vector<std::unique_ptr<char[], Liberador>> bloques_;
