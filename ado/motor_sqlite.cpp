@@ -617,32 +617,35 @@ private:
     QHash<QString, sqlite3_stmt*> nativas_;
 };
 
-void Configurar(sqlite3* db) {
+int Configurar(sqlite3* db) {
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 30000);
-    RegistrarEmulacion(db);
+    return RegistrarEmulacion(db);
 }
 
 [[noreturn]] void FalloApertura(sqlite3* db, int rc, const QString& origen) {
     const QString mensaje = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
-    const int codigo = db ? sqlite3_extended_errcode(db) : rc;
+    int codigo = db ? sqlite3_extended_errcode(db) : rc;
+    if ((codigo & 0xFF) != (rc & 0xFF)) codigo = rc;
     sqlite3_close_v2(db);
-    throw FalloMotor(ErroresDe(codigo ? codigo : rc, mensaje, origen));
+    throw FalloMotor(ErroresDe(codigo, mensaje, origen));
 }
 
 }  // namespace
 
-void RegistrarEmulacion(sqlite3* db) {
+int RegistrarEmulacion(sqlite3* db) {
     const int texto = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    sqlite3_create_collation(db, tsql::Colacion, SQLITE_UTF8, nullptr, CompararTexto);
-    sqlite3_create_function(db, "like", 2, texto, nullptr, FuncionComo, nullptr, nullptr);
-    sqlite3_create_function(db, "like", 3, texto, nullptr, FuncionComo, nullptr, nullptr);
-    sqlite3_create_function(db, "len", 1, texto, nullptr, FuncionLargo, nullptr, nullptr);
-    sqlite3_create_function(db, "charindex", 2, texto, nullptr, FuncionPosicion, nullptr, nullptr);
-    sqlite3_create_function(db, "charindex", 3, texto, nullptr, FuncionPosicion, nullptr, nullptr);
-    sqlite3_create_function(db, "upper", 1, texto, nullptr, FuncionMayusculas, nullptr, nullptr);
-    sqlite3_create_function(db, "lower", 1, texto, nullptr, FuncionMinusculas, nullptr, nullptr);
-    sqlite3_create_function(db, "getdate", 0, SQLITE_UTF8, nullptr, FuncionFechaActual, nullptr, nullptr);
+    int rc = sqlite3_create_collation(db, tsql::Colacion, SQLITE_UTF8, nullptr, CompararTexto);
+    struct Funcion { const char* nombre; int argumentos; int opciones; void (*f)(sqlite3_context*, int, sqlite3_value**); };
+    const Funcion funciones[] = {
+        {"like", 2, texto, FuncionComo}, {"like", 3, texto, FuncionComo}, {"len", 1, texto, FuncionLargo},
+        {"charindex", 2, texto, FuncionPosicion}, {"charindex", 3, texto, FuncionPosicion},
+        {"upper", 1, texto, FuncionMayusculas}, {"lower", 1, texto, FuncionMinusculas},
+        {"getdate", 0, SQLITE_UTF8, FuncionFechaActual}};
+    for (const Funcion& f : funciones) {
+        if (rc == SQLITE_OK) rc = sqlite3_create_function(db, f.nombre, f.argumentos, f.opciones, nullptr, f.f, nullptr, nullptr);
+    }
+    return rc;
 }
 
 std::unique_ptr<Motor> AbrirMotorSqlite(const QString& ruta, const DatosMotor& datos) {
@@ -652,7 +655,8 @@ std::unique_ptr<Motor> AbrirMotorSqlite(const QString& ruta, const DatosMotor& d
     // NOMUTEX: a connection is used by one thread only, so each column read skips a mutex.
     int rc = sqlite3_open_v2(nombre.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) FalloApertura(db, rc, datos.origenErrores);
-    Configurar(db);
+    rc = Configurar(db);
+    if (rc != SQLITE_OK) FalloApertura(db, rc, datos.origenErrores);
     // Reading through a memory map saves copying every page of a large result out of the file.
     for (const char* pragma : {"PRAGMA journal_mode=WAL", "PRAGMA foreign_keys=ON", "PRAGMA synchronous=NORMAL", "PRAGMA mmap_size=268435456"}) {
         rc = sqlite3_exec(db, pragma, nullptr, nullptr, nullptr);

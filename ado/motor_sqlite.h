@@ -21,7 +21,8 @@ std::unique_ptr<Motor> AbrirMotorSqlite(const QString& ruta, const DatosMotor& d
 void CrearArchivoSqlite(const QString& ruta);
 
 // Registers the collation and the functions of the T-SQL emulation on a connection opened by
-// other means (the tools that inspect a file with the sqlite3 API directly).
-void RegistrarEmulacion(sqlite3* db);
+// other means (the tools that inspect a file with the sqlite3 API directly). Returns SQLITE_OK or
+// the first failure's code.
+int RegistrarEmulacion(sqlite3* db);
 
 }  // namespace ado
