@@ -72,9 +72,8 @@ bool EsTipoReal(int tipo) {
 void* ReservarGrande(size_t bytes) {
     void* p = nullptr;
     if (bytes >= PaginaGrande) {
-        const size_t redondeado = (bytes + PaginaGrande - 1) / PaginaGrande * PaginaGrande;
-        p = std::aligned_alloc(PaginaGrande, redondeado);
-        if (p) madvise(p, redondeado, MADV_HUGEPAGE);
+        if (posix_memalign(&p, PaginaGrande, bytes) != 0) p = nullptr;
+        if (p) madvise(p, bytes / PaginaGrande * PaginaGrande, MADV_HUGEPAGE);
     } else {
         p = std::malloc(bytes ? bytes : 1);
     }
