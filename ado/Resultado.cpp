@@ -69,19 +69,34 @@ bool EsTipoReal(int tipo) {
 
 }  // namespace
 
+namespace {
+size_t Redondeado(size_t bytes) { return (bytes + PaginaGrande - 1) / PaginaGrande * PaginaGrande; }
+}  // namespace
+
 void* ReservarGrande(size_t bytes) {
-    void* p = nullptr;
-    if (bytes >= PaginaGrande) {
-        if (posix_memalign(&p, PaginaGrande, bytes) != 0) p = nullptr;
-        if (p) madvise(p, bytes / PaginaGrande * PaginaGrande, MADV_HUGEPAGE);
-    } else {
-        p = std::malloc(bytes ? bytes : 1);
+    if (bytes < PaginaGrande) {
+        void* p = std::malloc(bytes ? bytes : 1);
+        if (!p) throw std::bad_alloc();
+        return p;
     }
-    if (!p) throw std::bad_alloc();
-    return p;
+    // A mapping of whole huge pages on a huge-page boundary: the extra piece mapped to find the
+    // boundary is given back, so nothing beyond the rounded size ever becomes resident.
+    const size_t tamano = Redondeado(bytes);
+    void* crudo = mmap(nullptr, tamano + PaginaGrande, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (crudo == MAP_FAILED) throw std::bad_alloc();
+    const auto inicio = reinterpret_cast<uintptr_t>(crudo);
+    const uintptr_t alineado = (inicio + PaginaGrande - 1) / PaginaGrande * PaginaGrande;
+    if (alineado > inicio) munmap(crudo, alineado - inicio);
+    const uintptr_t fin = inicio + tamano + PaginaGrande;
+    if (fin > alineado + tamano) munmap(reinterpret_cast<void*>(alineado + tamano), fin - alineado - tamano);
+    madvise(reinterpret_cast<void*>(alineado), tamano, MADV_HUGEPAGE);
+    return reinterpret_cast<void*>(alineado);
 }
 
-void LiberarGrande(void* p) { std::free(p); }
+void LiberarGrande(void* p, size_t bytes) {
+    if (bytes < PaginaGrande) std::free(p);
+    else if (p) munmap(p, Redondeado(bytes));
+}
 
 bool EsTipoTexto(int tipo) {
     return tipo == adBSTR || tipo == adChar || tipo == adWChar || tipo == adVarChar || tipo == adLongVarChar ||
@@ -93,6 +108,10 @@ QString TextoDeFecha(const QDateTime& fecha) { return fecha.toString(QStringLite
 
 Resultado::Resultado(std::shared_ptr<const Columnas> columnas)
     : columnas_(std::move(columnas)), ancho_(columnas_->size()) {}
+
+Resultado::~Resultado() {
+    for (const Bloque& b : bloques_) LiberarGrande(b.datos, b.tamano);
+}
 
 Celda* Resultado::agregarFila() {
     celdas_.resize(celdas_.size() + ancho_);
@@ -110,8 +129,8 @@ char* Resultado::guardar(size_t largo) {
     if (largo > restante_) {
         // Blocks grow geometrically up to 1 MB, so small results stay small and big ones waste little.
         size_t tamano = std::max(proximoBloque_, largo);
-        bloques_.emplace_back(static_cast<char*>(ReservarGrande(tamano)));
-        libre_ = bloques_.back().get();
+        bloques_.push_back({static_cast<char*>(ReservarGrande(tamano)), tamano});
+        libre_ = bloques_.back().datos;
         restante_ = tamano;
         proximoBloque_ = std::min(proximoBloque_ * 2, BloqueMaximo);
     }

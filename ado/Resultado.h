@@ -23,10 +23,10 @@ struct Columna {
 };
 using Columnas = std::vector<Columna>;
 
-// Memory for the large arrays of a result: pieces of 2 MB or more are aligned and advised as
-// huge pages, so a million rows cost a few hundred page faults instead of tens of thousands.
+// Memory for the large arrays of a result: pieces of 2 MB or more are whole huge pages, so a
+// million rows cost a few dozen page faults instead of tens of thousands.
 void* ReservarGrande(size_t bytes);
-void LiberarGrande(void* p);
+void LiberarGrande(void* p, size_t bytes);
 
 template <class T>
 struct AsignadorGrande {
@@ -34,7 +34,7 @@ struct AsignadorGrande {
     AsignadorGrande() = default;
     template <class U> AsignadorGrande(const AsignadorGrande<U>&) {}
     T* allocate(size_t n) { return static_cast<T*>(ReservarGrande(n * sizeof(T))); }
-    void deallocate(T* p, size_t) { LiberarGrande(p); }
+    void deallocate(T* p, size_t n) { LiberarGrande(p, n * sizeof(T)); }
     template <class U> bool operator==(const AsignadorGrande<U>&) const { return true; }
 };
 
@@ -53,6 +53,7 @@ struct Celda {
 class Resultado {
 public:
     explicit Resultado(std::shared_ptr<const Columnas> columnas);
+    ~Resultado();
     Resultado(const Resultado&) = delete;
     Resultado& operator=(const Resultado&) = delete;
 
@@ -82,9 +83,9 @@ private:
     std::shared_ptr<const Columnas> columnas_;
     size_t ancho_;
     size_t filas_ = 0;
-    struct Liberador { void operator()(char* p) const { LiberarGrande(p); } };
+    struct Bloque { char* datos; size_t tamano; };
     std::vector<Celda, AsignadorGrande<Celda>> celdas_;
-    std::vector<std::unique_ptr<char[], Liberador>> bloques_;
+    std::vector<Bloque> bloques_;
     char* libre_ = nullptr;
     size_t restante_ = 0;
     size_t proximoBloque_ = 512;
