@@ -52,7 +52,7 @@ public:
     int State() const;
 
     bool BOF() const;
-    bool Eof() const;
+    bool Eof() const;   // ADO's EOF, which the C library takes as a macro name
     void MoveFirst();
     void MoveNext();       // 3021 past the end
     void MovePrevious();   // 3021 before the start

@@ -32,16 +32,22 @@ bool PareceFecha(const char* p, size_t n) {
 }
 
 QDateTime LeerFecha(const QString& texto) {
+    // The stored form first, then the day-first forms the suite writes ("dd/mm/yy hh:mm").
     static const char* const formatos[] = {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss",
                                            "yyyy-MM-dd HH:mm", "yyyy-MM-dd", "dd/MM/yyyy HH:mm:ss",
-                                           "dd/MM/yyyy HH:mm", "dd/MM/yyyy", "yyyyMMdd"};
+                                           "dd/MM/yyyy HH:mm", "dd/MM/yyyy", "dd/MM/yy HH:mm:ss", "dd/MM/yy HH:mm",
+                                           "dd/MM/yy", "yyyyMMdd"};
     const QString t = texto.trimmed();
     for (const char* f : formatos) {
         QDateTime d = QDateTime::fromString(t, QLatin1String(f));
-        if (d.isValid()) return d;
-        if (!std::strchr(f, 'H')) {
+        if (!d.isValid() && !std::strchr(f, 'H')) {
             const QDate dia = QDate::fromString(t, QLatin1String(f));
-            if (dia.isValid()) return dia.startOfDay();
+            if (dia.isValid()) d = dia.startOfDay();
+        }
+        if (d.isValid()) {
+            // Two-digit years as SQL Server reads them: 00 to 49 are this century.
+            if (std::strstr(f, "/yy") && !std::strstr(f, "yyyy") && d.date().year() < 1950) d = d.addYears(100);
+            return d;
         }
     }
     return {};
@@ -257,6 +263,9 @@ QVariant ValorDeCelda(const Celda& c, const Columna& col) {
             return QVariant(c.real);
         case ClaseValor::Binario: return QVariant(QByteArray(c.datos, static_cast<qsizetype>(c.largo)));
         case ClaseValor::Texto: break;
+    }
+    if (col.tipo == adVarChar || col.tipo == adChar || col.tipo == adVarWChar || col.tipo == adWChar) {
+        return QVariant(QString::fromUtf8(c.datos, static_cast<qsizetype>(c.largo)));
     }
     const QString texto = QString::fromUtf8(c.datos, static_cast<qsizetype>(c.largo));
     if (EsTipoFecha(col.tipo)) {

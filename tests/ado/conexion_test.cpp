@@ -23,6 +23,12 @@ TEST_F(Conexiones, ResuelveElProveedorYNuncaCreaUnaBase) {
         EXPECT_EQ(otra.DefaultDatabase().toUpper(), QStringLiteral("PRUEBA"));
     }
 
+    // The file is found whatever the case of its name.
+    ado::CrearBaseDatos(carpeta.archivo(QStringLiteral("datos/OTRA.Db")));
+    Connection mayusculas;
+    mayusculas.Open(QStringLiteral("PROVIDER=SQLOLEDB;Server=(localdb);Database =otra;"));
+    EXPECT_EQ(mayusculas.State(), adStateOpen);
+
     Connection falta;
     EXPECT_EQ(NumeroError([&] { falta.Open(QStringLiteral("PROVIDER=SQLOLEDB;Server=(localdb);Database =NOEXISTE;")); }), pe::ErrorNoEspecificado);
     ASSERT_EQ(falta.Errors().Count(), 1);

@@ -125,6 +125,9 @@ TEST_F(Recordsets, ValoresQueNoCabenEnLaColumna) {
     num.Update();
     EXPECT_EQ(Valor(QStringLiteral("SELECT n FROM TA_NUM")).toInt(), 12);
     EXPECT_EQ(Valor(QStringLiteral("SELECT f FROM TA_NUM")).toDateTime(), QDateTime(QDate(2026, 12, 25), QTime(0, 0)));
+    // A date written by a statement as the suite's text still reads as a date.
+    cn.Execute(QStringLiteral("UPDATE TA_NUM SET f = '11/12/26 10:05'"));
+    EXPECT_EQ(Valor(QStringLiteral("SELECT f FROM TA_NUM")).toDateTime(), QDateTime(QDate(2026, 12, 11), QTime(10, 5)));
 
     Recordset lectura;
     lectura.Open(QStringLiteral("SELECT * FROM TA_QUENDAL"), cn);
