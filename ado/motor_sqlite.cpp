@@ -584,18 +584,21 @@ private:
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
             Celda* c = r->agregarFila();
             for (int j = 0; j < n; ++j) {
-                switch (sqlite3_column_type(stmt, j)) {
-                    case SQLITE_INTEGER: c[j].entero = sqlite3_column_int64(stmt, j); c[j].clase = ClaseValor::Entero; break;
-                    case SQLITE_FLOAT: c[j].real = sqlite3_column_double(stmt, j); c[j].clase = ClaseValor::Real; break;
+                // One call per cell: the connection has no mutex (NOMUTEX), so the column's
+                // value can be read directly.
+                sqlite3_value* v = sqlite3_column_value(stmt, j);
+                switch (sqlite3_value_type(v)) {
+                    case SQLITE_INTEGER: c[j].entero = sqlite3_value_int64(v); c[j].clase = ClaseValor::Entero; break;
+                    case SQLITE_FLOAT: c[j].real = sqlite3_value_double(v); c[j].clase = ClaseValor::Real; break;
                     case SQLITE_TEXT: {
-                        const char* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, j));
+                        const char* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
                         if (!p) { sqlite3_reset(stmt); fallar(SQLITE_NOMEM); }
-                        r->texto(c[j], p, static_cast<size_t>(sqlite3_column_bytes(stmt, j)));
+                        r->texto(c[j], p, static_cast<size_t>(sqlite3_value_bytes(v)));
                         break;
                     }
                     case SQLITE_BLOB: {
-                        const void* p = sqlite3_column_blob(stmt, j);
-                        const int bytes = sqlite3_column_bytes(stmt, j);
+                        const void* p = sqlite3_value_blob(v);
+                        const int bytes = sqlite3_value_bytes(v);
                         if (!p && bytes > 0) { sqlite3_reset(stmt); fallar(SQLITE_NOMEM); }
                         r->binario(c[j], p, static_cast<size_t>(bytes));
                         break;
