@@ -183,6 +183,16 @@ TEST_F(Conexiones, EsquemaDeTablasYColumnas) {
     EXPECT_EQ(columnas.Fields(QStringLiteral("DATA_TYPE")).Value().toInt(), adVarChar);
     EXPECT_EQ(columnas.Fields(QStringLiteral("CHARACTER_MAXIMUM_LENGTH")).Value().toInt(), 50);
     EXPECT_EQ(cn.OpenSchema(adSchemaColumns, {QVariant(), QVariant(), QStringLiteral("NADA")}).RecordCount(), 0);
+
+    // Columns added as the schema helpers write them.
+    cn.Execute(QStringLiteral("ALTER TABLE dbo.TA_QUENDAL ADD ACTIVO bit Not Null  CONSTRAINT DF_TA_QUENDAL_ACTIVO DEFAULT (1)"));
+    cn.Execute(QStringLiteral("ALTER TABLE dbo.TA_QUENDAL ADD OBS varchar(10) Null "));
+    Recordset nuevas = cn.OpenSchema(adSchemaColumns, {QStringLiteral("PRUEBA"), QVariant(), QStringLiteral("TA_QUENDAL"), QStringLiteral("obs")});
+    ASSERT_EQ(nuevas.RecordCount(), 1);
+    EXPECT_EQ(nuevas.Fields(QStringLiteral("CHARACTER_MAXIMUM_LENGTH")).Value().toInt(), 10);
+    cn.Execute(QStringLiteral("INSERT INTO TA_QUENDAL (codigo, descripcion) VALUES ('   5', 'X')"));
+    EXPECT_EQ(Valor(QStringLiteral("SELECT ACTIVO FROM TA_QUENDAL WHERE codigo = '   5'")), QVariant(true));
+    EXPECT_EQ(NumeroError([&] { cn.Execute(QStringLiteral("UPDATE TA_QUENDAL SET OBS = 'demasiado largo'")); }), errores::DatosTruncados);
 }
 
 TEST_F(Conexiones, ErrorDeRedSimulado) {
