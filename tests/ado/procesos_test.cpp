@@ -66,7 +66,7 @@ TEST_F(Procesos, EscritorMatadoALaMitad) {
         const pid_t hijo = fork();
         ASSERT_GE(hijo, 0);
         if (hijo == 0) Escritor(1000, 100000 * intento, true);
-        usleep(static_cast<useconds_t>(30000 + 20000 * intento));
+        usleep(static_cast<useconds_t>(80000 + 40000 * intento));
         kill(hijo, SIGKILL);
         int estado = 0;
         waitpid(hijo, &estado, 0);
