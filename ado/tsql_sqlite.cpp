@@ -231,7 +231,11 @@ public:
         const size_t s = p < t_.size() ? Siguiente(t_, p) : t_.size();
         esTabla_ = p < t_.size() && EsUno(t_[p], {"CREATE", "ALTER"}) && s < t_.size() && Es(t_[s], "TABLE");
         esAlter_ = esTabla_ && Es(t_[p], "ALTER");
-        for (size_t i = 0; i < t_.size(); ++i) i = token(i);
+        if (esTabla_ && !esAlter_) buscarClaveDeIdentidad();
+        for (size_t i = 0; i < t_.size(); ++i) {
+            if (i >= omitirDesde_ && i <= omitirHasta_) continue;
+            i = token(i);
+        }
         for (int d = static_cast<int>(limites_.size()) - 1; d >= 0; --d) {
             if (!limites_[static_cast<size_t>(d)].isEmpty()) out_ += QLatin1String(" LIMIT ") + limites_[static_cast<size_t>(d)];
         }
@@ -259,6 +263,13 @@ private:
                 return i;
             case TipoToken::Simbolo: return simbolo(i, k);
             case TipoToken::Palabra: return palabra(i, k);
+            case TipoToken::Nombre:
+                // [dbo].[T] and [int] as SQL Server's scripts write them.
+                if (t.texto.compare(QLatin1String("\"dbo\""), Qt::CaseInsensitive) == 0 && k < t_.size() && EsSimbolo(t_[k], ".")) return k;
+                if (esTabla_ && definicionColumna()) return tipoColumna(i, k);
+                out_ += t.texto;
+                escribio(t);
+                return i;
             default: out_ += t.texto; escribio(t); return i;
         }
     }
@@ -352,9 +363,47 @@ private:
         return i;
     }
 
+    static QString SinComillas(const Token& t) {
+        return t.tipo == TipoToken::Nombre ? t.texto.mid(1, t.texto.size() - 2) : t.texto;
+    }
+
+    // An IDENTITY column becomes SQLite's INTEGER PRIMARY KEY, so a table-level PRIMARY KEY on
+    // that same column (as SQL Server scripts write it) is left out instead of declaring two keys.
+    void buscarClaveDeIdentidad() {
+        int d = 0;
+        size_t inicioDefinicion = t_.size();
+        QString columnaIdentidad;
+        std::vector<size_t> separadores;  // the commas at depth 1
+        for (size_t i = Siguiente(t_, static_cast<size_t>(-1)); i < t_.size(); i = Siguiente(t_, i)) {
+            if (EsSimbolo(t_[i], "(")) { if (++d == 1) inicioDefinicion = Siguiente(t_, i); continue; }
+            if (EsSimbolo(t_[i], ")")) { --d; continue; }
+            if (d != 1) continue;
+            if (EsSimbolo(t_[i], ",")) { separadores.push_back(i); inicioDefinicion = Siguiente(t_, i); continue; }
+            if (Es(t_[i], "IDENTITY") && inicioDefinicion < t_.size()) columnaIdentidad = SinComillas(t_[inicioDefinicion]);
+        }
+        if (columnaIdentidad.isEmpty()) return;
+        for (size_t coma : separadores) {
+            size_t j = Siguiente(t_, coma);
+            if (j < t_.size() && Es(t_[j], "CONSTRAINT")) j = Siguiente(t_, Siguiente(t_, j));
+            if (!(j < t_.size() && Es(t_[j], "PRIMARY"))) continue;
+            j = Siguiente(t_, Siguiente(t_, j));  // past KEY
+            if (j < t_.size() && EsUno(t_[j], {"CLUSTERED", "NONCLUSTERED"})) j = Siguiente(t_, j);
+            if (!(j < t_.size() && EsSimbolo(t_[j], "("))) continue;
+            j = Siguiente(t_, j);
+            if (!(j < t_.size() && SinComillas(t_[j]).compare(columnaIdentidad, Qt::CaseInsensitive) == 0)) continue;
+            j = Siguiente(t_, j);
+            if (j < t_.size() && EsUno(t_[j], {"ASC", "DESC"})) j = Siguiente(t_, j);
+            if (!(j < t_.size() && EsSimbolo(t_[j], ")"))) continue;
+            omitirDesde_ = coma;
+            omitirHasta_ = j;
+            return;
+        }
+    }
+
     // A type word right after a column name that opens a column definition.
     bool definicionColumna() const {
         if (!anterior_ || !EsNombre(*anterior_) || !anterior2_) return false;
+        if (EsUno(*anterior_, {"CONSTRAINT", "PRIMARY", "UNIQUE", "CHECK", "FOREIGN", "KEY", "INDEX"})) return false;
         if (esAlter_) return profundidad_ == 0 && EsUno(*anterior2_, {"ADD", "COLUMN"});
         return profundidad_ == 1 && (EsSimbolo(*anterior2_, "(") || EsSimbolo(*anterior2_, ","));
     }
@@ -373,6 +422,7 @@ private:
             if (Es(t_[j], "IDENTITY")) { identidad = true; break; }
         }
         escribio(t);
+        const QString tipo = SinComillas(t);
         if (identidad) {
             out_ += QLatin1String("INTEGER");
             if (k < t_.size() && EsSimbolo(t_[k], "(")) {
@@ -382,8 +432,10 @@ private:
             }
             return i;
         }
-        out_ += t.texto;
-        if (!EsUno(t, {"char", "varchar", "nchar", "nvarchar", "text", "ntext", "sysname"})) return i;
+        out_ += tipo;
+        static const QStringList tiposTexto = {QStringLiteral("char"), QStringLiteral("varchar"), QStringLiteral("nchar"),
+                                               QStringLiteral("nvarchar"), QStringLiteral("text"), QStringLiteral("ntext"), QStringLiteral("sysname")};
+        if (!tiposTexto.contains(tipo, Qt::CaseInsensitive)) return i;
         size_t fin = i;
         QString largo;
         if (k < t_.size() && EsSimbolo(t_[k], "(")) {
@@ -434,6 +486,8 @@ private:
     bool esTabla_ = false;
     bool esAlter_ = false;
     bool autoincremento_ = false;
+    size_t omitirDesde_ = static_cast<size_t>(-1);   // a table-level key left out
+    size_t omitirHasta_ = 0;
 };
 
 }  // namespace

@@ -51,6 +51,8 @@ TEST(TraduccionTsql, TablasConTextoLargoEIdentidad) {
               std::string("ALTER TABLE TA_X ADD OBS varchar(50) COLLATE TEXTO CONSTRAINT \"LARGO_OBS\" CHECK (length(\"OBS\") <= 50) Null"));
     EXPECT_EQ(Uno(QStringLiteral("CREATE TABLE C (Id int IDENTITY(1,1) NOT NULL, Maquina varchar(30) COLLATE TEXTO) ON [PRIMARY]")),
               std::string("CREATE TABLE C (Id INTEGER  PRIMARY KEY AUTOINCREMENT NOT NULL, Maquina varchar(30) CONSTRAINT \"LARGO_Maquina\" CHECK (length(\"Maquina\") <= 30) COLLATE TEXTO)"));
+    EXPECT_EQ(Uno(QStringLiteral("CREATE TABLE [dbo].[C] ([Id] [int] IDENTITY(1,1) NOT NULL, [x] [varchar](8) NULL, CONSTRAINT [PK_C] PRIMARY KEY CLUSTERED ([Id] ASC)) ON [PRIMARY]")),
+              std::string("CREATE TABLE \"C\" (\"Id\" INTEGER  PRIMARY KEY AUTOINCREMENT NOT NULL, \"x\" varchar(8) COLLATE TEXTO CONSTRAINT \"LARGO_x\" CHECK (length(\"x\") <= 8) NULL)"));
     EXPECT_EQ(Uno(QStringLiteral("CREATE TABLE C (Id int IDENTITY PRIMARY KEY CLUSTERED)")),
               std::string("CREATE TABLE C (Id INTEGER  PRIMARY KEY AUTOINCREMENT )"));
 }
