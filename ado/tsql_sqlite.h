@@ -5,12 +5,14 @@
 // What is emulated: table hints (with(nolock)...) dropped; TOP n (also inside sub-queries) as
 // LIMIT n at the end of its SELECT, TOP 100 PERCENT dropped; [names] as "names"; dbo. dropped;
 // N'..' as '..'; ISNULL( as IFNULL(; @@IDENTITY and SCOPE_IDENTITY() as last_insert_rowid();
-// DELETE t as DELETE FROM t; every string literal outside DDL gets COLLATE TEXTO so that a
+// DELETE t as DELETE FROM t; every string literal outside CREATE/ALTER TABLE gets COLLATE TEXTO so a
 // comparison with any expression (LTRIM(RTRIM(col)) = 'x') follows SQL Server's text rules; in
 // CREATE TABLE and ALTER TABLE ... ADD, text columns get COLLATE TEXTO and, for char(n) and
 // varchar(n), a CHECK named LARGO_<column> that the engine maps to the truncation error 8152;
-// IDENTITY columns become INTEGER PRIMARY KEY AUTOINCREMENT; CLUSTERED and ON [PRIMARY] are
-// dropped. getDate(), LEN, CHARINDEX, UPPER, LOWER and LIKE are functions the engine registers.
+// IDENTITY columns become INTEGER PRIMARY KEY AUTOINCREMENT (a table-level PRIMARY KEY on that
+// column is left out; a table keyed on other columns cannot have one: its CREATE fails); CLUSTERED and
+// ON [PRIMARY] are dropped; bracketed types ([varchar](50)) are read as types.
+// getDate(), LEN, CHARINDEX, UPPER, LOWER and LIKE are functions the engine registers.
 //
 // Splitting: a statement ends at ";", at a GO line, or where a statement keyword starts a new
 // one at parenthesis depth 0 (INSERT ... SELECT, UNION SELECT, ON DELETE, UPDATE ... SET and
