@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <array>
 #include <climits>
 #include <cstring>
 #include <sqlite3.h>
@@ -41,37 +42,59 @@ inline char32_t Plegar(char32_t u) {
     return QChar::toCaseFolded(u);
 }
 
+// The order of Spanish text: a letter with an accent sorts with its base letter and Ñ between
+// N and O. Weights are even for every base character, Ñ takes the odd slot after N.
+inline uint32_t PesoPrimario(char32_t plegado) {
+    if (plegado < 0x80) return plegado * 2;
+    if (plegado == 0xF1) return 'n' * 2 + 1;
+    if (plegado <= 0x24F) {
+        static const auto bases = [] {
+            std::array<char16_t, 0x250> tabla{};
+            for (char16_t u = 0x80; u < 0x250; ++u) {
+                const QString d = QChar(u).decomposition();
+                const char16_t base = d.isEmpty() ? u : d[0].unicode();
+                tabla[u] = base < 0x80 ? static_cast<char16_t>(Plegar(base)) : u;
+            }
+            return tabla;
+        }();
+        return static_cast<uint32_t>(bases[plegado]) * 2;
+    }
+    return static_cast<uint32_t>(plegado) * 2;
+}
+
+// First pass: the primary order (accents and Ñ as above), blanks padding the shorter text.
+// Second pass, only when the first finds them equal: the exact letters, so that texts that
+// differ only by an accent are still different ("MUNOZ" is not "MUÑOZ").
 int CompararTexto(void*, int n1, const void* a, int n2, const void* b) {
     const auto* p = static_cast<const unsigned char*>(a);
     const auto* q = static_cast<const unsigned char*>(b);
     int i = 0, j = 0;
-    while (i < n1 && j < n2) {
-        const unsigned char x = p[i], y = q[j];
-        if ((x | y) < 0x80) {
-            const unsigned char fx = (x >= 'A' && x <= 'Z') ? x + 32 : x;
-            const unsigned char fy = (y >= 'A' && y <= 'Z') ? y + 32 : y;
-            if (fx != fy) return fx < fy ? -1 : 1;
-            ++i, ++j;
-            continue;
+    bool soloAscii = true;
+    auto siguiente = [](const unsigned char* t, int n, int& k, bool& ascii) -> char32_t {
+        if (t[k] < 0x80) {
+            const unsigned char c = t[k++];
+            return (c >= 'A' && c <= 'Z') ? c + 32 : c;
         }
-        int ux = 0, uy = 0;
-        const char32_t cx = Plegar(Decodificar(p + i, n1 - i, ux));
-        const char32_t cy = Plegar(Decodificar(q + j, n2 - j, uy));
+        ascii = false;
+        int usados = 0;
+        const char32_t u = Plegar(Decodificar(t + k, n - k, usados));
+        k += usados;
+        return u;
+    };
+    while (i < n1 || j < n2) {
+        const char32_t cx = i < n1 ? siguiente(p, n1, i, soloAscii) : U' ';
+        const char32_t cy = j < n2 ? siguiente(q, n2, j, soloAscii) : U' ';
+        if (cx == cy) continue;
+        const uint32_t px = PesoPrimario(cx), py = PesoPrimario(cy);
+        if (px != py) return px < py ? -1 : 1;
+    }
+    if (soloAscii) return 0;
+    // Same primary order: the exact (folded) letters decide.
+    i = j = 0;
+    while (i < n1 || j < n2) {
+        const char32_t cx = i < n1 ? siguiente(p, n1, i, soloAscii) : U' ';
+        const char32_t cy = j < n2 ? siguiente(q, n2, j, soloAscii) : U' ';
         if (cx != cy) return cx < cy ? -1 : 1;
-        i += ux, j += uy;
-    }
-    // The shorter text compares as if padded with blanks.
-    while (i < n1) {
-        int u = 0;
-        const char32_t c = Plegar(Decodificar(p + i, n1 - i, u));
-        if (c != ' ') return c < ' ' ? -1 : 1;
-        i += u;
-    }
-    while (j < n2) {
-        int u = 0;
-        const char32_t c = Plegar(Decodificar(q + j, n2 - j, u));
-        if (c != ' ') return c < ' ' ? 1 : -1;
-        j += u;
     }
     return 0;
 }

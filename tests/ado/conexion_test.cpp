@@ -134,6 +134,17 @@ TEST_F(Conexiones, TextoComoEnSqlServer) {
         rs.Open(QString::fromUtf8(c.consulta), cn);
         EXPECT_EQ(rs.RecordCount(), c.filas) << c.consulta;
     }
+    // Spanish order: an accented letter with its base letter, Ñ between N and O, case ignored.
+    cn.Execute(QStringLiteral("DELETE FROM TA_QUENDAL"));
+    const QStringList palabras = {QStringLiteral("Zeta"), QStringLiteral("Oso"), QStringLiteral("ñandú"), QStringLiteral("Álvarez"),
+                                  QStringLiteral("nube"), QStringLiteral("alba"), QStringLiteral("Ánade")};
+    for (int i = 0; i < palabras.size(); ++i) cn.Execute(QStringLiteral("INSERT INTO TA_QUENDAL VALUES ('%1', '%2')").arg(i).arg(palabras[i]));
+    Recordset orden;
+    orden.Open(QStringLiteral("SELECT descripcion FROM TA_QUENDAL ORDER BY descripcion"), cn);
+    QStringList leidas;
+    for (; !orden.Eof(); orden.MoveNext()) leidas << orden.Fields(0).Value().toString();
+    EXPECT_EQ(leidas.join(QLatin1Char(',')), QStringLiteral("alba,Álvarez,Ánade,nube,ñandú,Oso,Zeta"));
+
     // The key ignores case and trailing blanks as well: 'ab' and 'AB ' are the same code.
     cn.Execute(QStringLiteral("INSERT INTO TA_QUENDAL VALUES ('ab', 'x')"));
     EXPECT_EQ(NumeroError([&] { cn.Execute(QStringLiteral("INSERT INTO TA_QUENDAL VALUES ('AB ', 'y')")); }), pe::ErrorIntegridad);
