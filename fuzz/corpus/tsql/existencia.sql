@@ -1,0 +1,1 @@
+SELECT TOP 1  * FROM TA_QUENDAL with(nolock)  WHERE LTRIM(RTRIM(codigo)) ='7'

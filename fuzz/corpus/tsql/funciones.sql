@@ -1,0 +1,1 @@
+SELECT a FROM T WHERE a LIKE '%mu[ñn]_z%' ESCAPE '\' AND LEN(a) > 2 AND CHARINDEX('Z', a, 2) > 0 AND ISNULL(b, 0) = 1

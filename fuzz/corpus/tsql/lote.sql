@@ -1,0 +1,1 @@
+BEGIN TRANSACTION INSERT INTO Control_Acceso (Maquina,Usuario) VALUES ('PC1','ANA')UPDATE T SET a = 'x' WHERE b = 1
