@@ -13,10 +13,11 @@ public:
     // A writable folder for temporary files (the system's temporary folder).
     QString CarpetaAuxiliar() const;
 
-    // Window operations (defined in the helper's window library).
-    void PrepararVentana(QWidget* ventana) const;  // gives the window the application's font
-    // Opens a file or a web address with the desktop's handler; the verb, parameters and folder
+    // Opens a file or a web address with the desktop's handler (xdg-open); the verb, parameters and folder
     // of the original call have no meaning here. True when the handler was started.
     bool AbrirDocumento(int ventana, const QString& verbo, const QString& archivo, const QString& parametros,
                         const QString& carpeta, int modo) const;
+
+    // Window operations (defined in the helper's window library).
+    void PrepararVentana(QWidget* ventana) const;  // gives the window the application's font
 };

@@ -5,10 +5,7 @@
 #include "Utilidades.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QScreen>
-#include <QUrl>
 #include <QWidget>
 
 void Utilidades::UbicarVentana(QWidget* ventana, bool centrar) const {
@@ -26,15 +23,4 @@ void Utilidades::RestaurarPuntero(int) const {
 
 void Sistema::PrepararVentana(QWidget* ventana) const {
     if (ventana) ventana->setFont(plataforma::FuenteAplicacion());
-}
-
-bool Sistema::AbrirDocumento(int, const QString&, const QString& archivo, const QString&, const QString&, int) const {
-    const QString destino = archivo.trimmed();
-    if (destino.isEmpty()) return false;
-    const bool esDireccion = destino.contains(QLatin1String("://")) || destino.startsWith(QLatin1String("www."), Qt::CaseInsensitive) ||
-                             destino.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive);
-    QUrl url;
-    if (esDireccion) url = QUrl::fromUserInput(destino);
-    else url = QUrl::fromLocalFile(QFileInfo(QString(destino).replace(QLatin1Char('\\'), QLatin1Char('/'))).absoluteFilePath());
-    return QDesktopServices::openUrl(url);
 }
