@@ -15,4 +15,7 @@ struct ContextoSinonimos {
 // tables named by their "SS_" synonyms. Only the SQL around quoted texts is looked at.
 QString ReescribirSinonimos(const QString& sql, const ContextoSinonimos& contexto);
 
+// The statement with every "@Admin_" prefix outside its quoted texts removed.
+QString QuitarPrefijoAdmin(const QString& sql);
+
 }  // namespace basedatos

@@ -66,6 +66,8 @@ QString basedatos::ReescribirSinonimos(const QString& sql, const ContextoSinonim
     return SinPrefijo(resultado);
 }
 
+QString basedatos::QuitarPrefijoAdmin(const QString& sql) { return SinPrefijo(sql); }
+
 QString DB_Dll::SS_TSinonimos(const QString& sql) const {
     return ReescribirSinonimos(sql, {gEsAdmin, gConfidencialidad, plataforma::NombreEjecutable()});
 }
