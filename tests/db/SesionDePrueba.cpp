@@ -1,3 +1,4 @@
+// The shared database fixture of the database and shell tests, and the scripted connection dialog.
 #include "SesionDePrueba.h"
 
 #include "proveedor.h"

@@ -4,6 +4,7 @@
 #include "SesionDePrueba.h"
 
 #include "Carpetas.h"
+#include "ElectorArchivo.h"
 #include "proveedor.h"
 
 using basedatos::ParametrosConexion;
@@ -148,4 +149,50 @@ TEST_F(SesionDePrueba, ReintentaConectar) {
     db.gCnn().SimularServidorCaido(false);
     db.ReintentaConectar();
     EXPECT_TRUE(db.gOpenFlag);
+}
+
+namespace {
+
+// Answers each file request with the next scripted path (nullopt = cancelled).
+struct ElectorGuionado : basedatos::ElectorArchivo {
+    ElectorGuionado() { basedatos::InstalarElectorArchivo(this); }
+    ~ElectorGuionado() override { basedatos::InstalarElectorArchivo(nullptr); }
+    std::optional<QString> ElegirArchivo(const QString& titulo, const QString& filtro) override {
+        EXPECT_EQ(titulo, "Buscar Base de Datos");
+        EXPECT_EQ(filtro, "Base de Datos de Microsoft Access |*.MDB");
+        if (respuestas.empty()) return std::nullopt;
+        const auto r = respuestas.front();
+        respuestas.pop_front();
+        return r;
+    }
+    std::deque<std::optional<QString>> respuestas;
+};
+
+}  // namespace
+
+TEST_F(SesionDePrueba, BaseDeArchivo) {
+    const QString ruta = ado::RutaBaseLocal("EMPRESA");
+    const struct {
+        const char* caso;
+        std::deque<std::optional<QString>> elegidos;
+        bool abierta;
+    } casos[] = {
+        {"sin archivo elegido", {}, false},
+        {"elegido", {ruta}, true},
+        {"inexistente: se elige otra vez", {carpeta.archivo("no.mdb"), ruta}, true},
+        {"inexistente y cancelado", {carpeta.archivo("no.mdb"), std::nullopt}, false},
+    };
+    for (const auto& c : casos) {
+        ElectorGuionado elector;
+        elector.respuestas = c.elegidos;
+        DB_Dll local;
+        local.gProveedor = DB_Dll::pJETOLEDB40();
+        local.OpenLocalADODB();
+        EXPECT_EQ(local.gCnn().State() == ado::adStateOpen, c.abierta) << c.caso;
+        EXPECT_TRUE(elector.respuestas.empty()) << c.caso;
+        if (c.abierta) {
+            EXPECT_EQ(local.gConnString, "PROVIDER=Microsoft.Jet.OLEDB.4.0;Data Source =" + ruta + ";User Id=;Password=;") << c.caso;
+            EXPECT_TRUE(local.ExisteTablaDB("TA_QUENDAL")) << c.caso;
+        }
+    }
 }
