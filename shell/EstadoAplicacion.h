@@ -18,6 +18,8 @@ struct EstadoAplicacion {
     QString gCaja;
     int16_t gTimeOut = 0;  // seconds
     int32_t gIdControlAcceso = 0;
+    QString gArchivoAyuda;  // the help file F1 would open
+    QString gProcesoLote;  // a batch process's name; nothing in this program sets it
 
     // Company configuration, loaded from the configuration table at start-up.
     QString gTablaConfiguracion;

@@ -13,7 +13,7 @@ CREATE TABLE TA_USUARIOS (
     NOMBRE varchar(50) NOT NULL,
     SISTEMA varchar(20) NOT NULL,
     Password varchar(100) NULL,
-    Administrador bit NOT NULL DEFAULT 0,
+    Administrador smallint NOT NULL DEFAULT 0,
     UNegocio char(4) NULL,
     verproforma bit NOT NULL DEFAULT 0,
     clasepusa varchar(50) NULL,
