@@ -15,6 +15,7 @@ public:
     // The 1-based call that fails (0: none) and the native error it fails with.
     int fallaEnLlamada = 0;
     int32_t nativoDelFallo = ado::nativos::ObjetoNoValido;
+    int32_t numeroDelFallo = plataforma::errores::ErrorNoEspecificado;
     int64_t filasPorSentencia = 2;
 
     const ado::DatosMotor& datos() const override { return datos_; }
@@ -49,7 +50,7 @@ private:
     void llamada(const QString& registro) {
         enviado << registro;
         if (enviado.size() == fallaEnLlamada)
-            throw ado::FalloMotor({ado::Error{plataforma::errores::ErrorNoEspecificado, QStringLiteral("ORA-00942: table or view does not exist"),
+            throw ado::FalloMotor({ado::Error{numeroDelFallo, QStringLiteral("ORA-00942: table or view does not exist"),
                                               datos_.origenErrores, QStringLiteral("42S02"), nativoDelFallo}});
     }
     ado::DatosMotor datos_;

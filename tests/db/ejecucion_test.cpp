@@ -1,6 +1,7 @@
 // Statement execution and recordsets: the prefix and synonyms, truncation warnings, closing with
 // a pending edit, and lost-connection recovery through the connection's fault seam.
 #include "DialogosGuionados.h"
+#include "MotorGrabador.h"
 #include "SesionDePrueba.h"
 
 #include "FinProceso.h"
@@ -115,4 +116,62 @@ TEST_F(SesionDePrueba, RecuperacionEnAbrirRecordset) {
         db.AbrirRecordset("SELECT * FROM TA_QUENDAL", rs);
         EXPECT_EQ(rs.State(), ado::adStateOpen);
     }
+}
+
+TEST(PreparacionDeSentencias, SinonimosSoloEnScriptsDeCreacion) {
+    CarpetaDePrueba carpeta;
+    DB_Dll db;  // an ordinary user
+    MotorGrabador& motor = MotorGrabador::Instalar(db.gCnn(), "PROVIDER=SQLOLEDB;Server=SRV;Database =X;UId=X;Pwd=X;");
+    const struct {
+        QString sentencia, enviada;
+    } casos[] = {
+        {"DROP VIEW V1 CREATE VIEW V1 AS SELECT * FROM MA_CUENTAS WHERE X = 1",
+         "DROP VIEW V1 CREATE VIEW V1 AS SELECT * FROM SS_MA_CUENTAS WHERE X = 1"},
+        {"DROP VIEW V1 CREATE VIEW V1 AS SELECT * FROM MA_CUENTAS WHERE X = 1 DELETE FROM T",
+         "DROP VIEW V1 CREATE VIEW V1 AS SELECT * FROM MA_CUENTAS WHERE X = 1 DELETE FROM T"},
+        {"DROP VIEW V1 CREATE VIEW V1 AS SELECT * FROM @admin_MA_CUENTAS WHERE X = 1",
+         "DROP VIEW V1 CREATE VIEW V1 AS SELECT * FROM MA_CUENTAS WHERE X = 1"},
+        {"UPDATE MA_CUENTAS SET A = 1 WHERE B = 2", "UPDATE MA_CUENTAS SET A = 1 WHERE B = 2"},
+    };
+    for (const auto& c : casos) {
+        QString sentencia = c.sentencia;
+        db.EjecutaConsultaSQL(sentencia);
+        EXPECT_EQ(motor.enviado.takeLast(), "EXEC " + c.enviada);
+        EXPECT_EQ(sentencia, c.enviada);
+    }
+}
+
+TEST(EjecutaConsultaRSQL, SoloLosErroresInusualesSeMuestran) {
+    CarpetaDePrueba carpeta;
+    const struct {
+        const char* caso;
+        int32_t numero;
+        QString sentencia;
+        bool caja;
+    } casos[] = {
+        {"error inusual", static_cast<int32_t>(0x80040E10), "UPDATE T SET A = 1", true},
+        {"error de sintaxis", plataforma::errores::ErrorSintaxisSql, "UPDATE T SET A = 1", false},
+        {"proveedor", plataforma::errores::ErrorNoEspecificado, "UPDATE T SET A = 1", false},
+        {"transaccion", static_cast<int32_t>(0x80040E10), "BEGIN TRANSACTION", false},
+    };
+    for (const auto& c : casos) {
+        DB_Dll db;
+        MotorGrabador& motor = MotorGrabador::Instalar(db.gCnn(), "PROVIDER=SQLOLEDB;Server=SRV;Database =X;UId=X;Pwd=X;");
+        motor.fallaEnLlamada = 1;
+        motor.numeroDelFallo = c.numero;
+        DialogosGuionados guion;
+        if (c.caja) guion.espera("Aviso al operador!!!", "ORA-00942: table or view does not exist", 16, respuesta::vbOK);
+        QString sentencia = c.sentencia;
+        db.EjecutaConsultaRSQL(sentencia);
+        EXPECT_EQ(motor.enviado.size(), 1) << c.caso;  // never repeated
+    }
+}
+
+TEST_F(SesionDePrueba, FilasDevueltasPorLaSentencia) {
+    Ejecutar(Insertar);
+    ado::Recordset rs;
+    int64_t afectadas = -1;
+    db.EjecutaConsultaSQL("SELECT codigo FROM TA_QUENDAL", &afectadas, &rs);
+    ASSERT_EQ(rs.State(), ado::adStateOpen);
+    EXPECT_EQ(rs.Fields(0).Value(), "   1");
 }
