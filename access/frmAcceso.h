@@ -45,6 +45,11 @@ public:
     void CmdLineaComando_Click();
     void lstBases_DblClick();
 
+    // Tests the connection by opening and closing the main session's connection with that string;
+    // gOpenFlag is not changed. False on any failure.
+    static bool ExisteBaseDeDatos(const QString& servidor, const QString& dbname, const QString& usuario, const QString& password,
+                                  const QString& proveedor);
+
     // The launcher "Crear Acceso Directo" writes into `carpetaEscritorio` (empty: the user's desktop).
     static bool CrearAccesoDirecto(const QString& carpetaEscritorio = QString());
 

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# The program, started without a database, opens its titled window on a real X server.
+# Started on the demo database, the program logs the access, opens its titled window, and
+# stamps the exit when the window closes.
 set -euo pipefail
-programa=$1
-export VELMORA_HOME=$(mktemp -d)
-"$programa" &
+TA_QUENDAL=$1 VELMORA_DB=$2
+source "$(dirname "$0")/comun.sh"
+crear_demo
+"$TA_QUENDAL" "$COMANDO_DEMO" &
 pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$VELMORA_HOME"' EXIT
-for _ in $(seq 100); do
-  if xdotool search --name "^Tipos de Vehiculos$" >/dev/null 2>&1; then echo "ventana encontrada"; exit 0; fi
-  kill -0 $pid 2>/dev/null || { echo "el programa terminó antes de mostrar su ventana" >&2; exit 1; }
-  sleep 0.1
-done
-echo "no apareció la ventana 'Tipos de Vehiculos'" >&2
-exit 1
+ventana=$(esperar_ventana "Tipos de Vehiculos" $pid)
+[ "$(sql 'SELECT COUNT(*) FROM Control_Acceso')" = 1 ] || { echo "sin fila de acceso" >&2; exit 1; }
+xdotool windowactivate --sync "$ventana" 2>/dev/null || true
+xdotool key --clearmodifiers alt+F4
+for _ in $(seq 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+if kill -0 $pid 2>/dev/null; then echo "el programa no terminó al cerrar su ventana" >&2; exit 1; fi
+egreso=$(sql 'SELECT EGRESO FROM Control_Acceso')
+[ -n "$egreso" ] || { echo "sin egreso" >&2; exit 1; }
+echo "acceso registrado y egreso $egreso"
