@@ -177,7 +177,10 @@ void frmAcceso::MensajeInicial(QLineEdit* caja) {
         const QSignalBlocker bloqueo(caja);  // setting the hint is no change of the operator's
         caja->setText(pista);
     }
-    caja->setSelection(0, pista.trimmed().size());
+    // Selected from the start with the cursor at the start, so a long hint shows its beginning.
+    const int largo = static_cast<int>(pista.trimmed().size());
+    caja->setCursorPosition(largo);
+    caja->cursorBackward(true, largo);
     caja->update();
 }
 
