@@ -99,6 +99,9 @@ TEST_F(Inicio, TresIntentosFallidosTerminanElPrograma) {
     EXPECT_EQ(dialogo.mostrados[0].usuario, "OPERADOR");
     EXPECT_EQ(Accesos(), 0);  // ended at once: no access row, no exit stamp
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM V_MV_CPTEACCIONES WHERE SYSTEMUSER = 'Intento de inicio de sesion fallido' AND Tipo_accion = 'A'").toInt(), 3);
+    // The typed password is written nowhere.
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM V_MV_CPTEACCIONES WHERE SYSTEMUSER LIKE '%mala%' OR Proceso LIKE '%mala%' OR Usuario LIKE '%mala%'").toInt(), 0);
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM AUX_ERR WHERE sql LIKE '%mala%' OR Descripcion LIKE '%mala%'").toInt(), 0);
 }
 
 TEST_F(Inicio, ElDialogoCanceladoTerminaYElAceptadoSigue) {
