@@ -212,6 +212,8 @@ private:
     // statement's rows to RecordsAffected; `script` keeps the part not run yet, so a repeated
     // call resumes at the step that failed. Errors reach the caller.
     void EjecutaScriptOracle(QString& script, int64_t& RecordsAffected);
+    // Sends a prepared statement on gCnn: a script step by step on Oracle, else one Execute.
+    void EjecutarPreparada(QString& SentenciaSQL, int64_t* RecordsAffected, ado::Recordset* Lrcs);
 
     DB_Dll& principal();
     // Builds gConnString from the settings (SQL Server, or Oracle when gServidor holds "#").

@@ -64,6 +64,17 @@ void DB_Dll::EjecutaScriptOracle(QString& script, int64_t& RecordsAffected) {
     if (cn.Errors().Count() == 1 && cn.Errors().Item(0).Number == EstadoInformativo) cn.Errors().Clear();
 }
 
+void DB_Dll::EjecutarPreparada(QString& SentenciaSQL, int64_t* RecordsAffected, ado::Recordset* Lrcs) {
+    ado::Connection& cn = gCnn();
+    if (ConexionOracle(cn)) {
+        int64_t sinDestino = 0;
+        EjecutaScriptOracle(SentenciaSQL, RecordsAffected ? *RecordsAffected : sinDestino);
+        return;
+    }
+    ado::Recordset filas = cn.Execute(SentenciaSQL, RecordsAffected, -1);
+    if (Lrcs) *Lrcs = std::move(filas);
+}
+
 void DB_Dll::EjecutaConsultaSQL(const QString& SentenciaSQL, int64_t* RecordsAffected, ado::Recordset* Lrcs) {
     QString sentencia = SentenciaSQL;
     EjecutaConsultaSQL(sentencia, RecordsAffected, Lrcs);
@@ -71,18 +82,9 @@ void DB_Dll::EjecutaConsultaSQL(const QString& SentenciaSQL, int64_t* RecordsAff
 
 void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, int64_t* RecordsAffected, ado::Recordset* Lrcs) {
     int16_t contador = 0;
-    ado::Connection& cn = gCnn();
     const std::vector<plataforma::Paso> pasos = {
         [&] { SentenciaSQL = PrepararSentencia(*this, SentenciaSQL); },
-        [&] {
-            if (ConexionOracle(cn)) {
-                int64_t sinDestino = 0;
-                EjecutaScriptOracle(SentenciaSQL, RecordsAffected ? *RecordsAffected : sinDestino);
-                return;
-            }
-            ado::Recordset filas = cn.Execute(SentenciaSQL, RecordsAffected, -1);
-            if (Lrcs) *Lrcs = std::move(filas);
-        },
+        [&] { EjecutarPreparada(SentenciaSQL, RecordsAffected, Lrcs); },
         [&] { QuitarAvisoTruncamiento(principal().gCnn().Errors(), SentenciaSQL); },
     };
     plataforma::EjecutarPasos(pasos, [&](const plataforma::ErrorEjecucion&) {
@@ -104,15 +106,7 @@ void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, int64_t* RecordsAffected
     ado::Connection& cn = gCnn();
     const std::vector<plataforma::Paso> pasos = {
         [&] { SentenciaSQL = PrepararSentencia(*this, SentenciaSQL); },
-        [&] {
-            if (ConexionOracle(cn)) {
-                int64_t sinDestino = 0;
-                EjecutaScriptOracle(SentenciaSQL, RecordsAffected ? *RecordsAffected : sinDestino);
-                return;
-            }
-            ado::Recordset filas = cn.Execute(SentenciaSQL, RecordsAffected, -1);
-            if (Lrcs) *Lrcs = std::move(filas);
-        },
+        [&] { EjecutarPreparada(SentenciaSQL, RecordsAffected, Lrcs); },
         [&] { QuitarAvisoTruncamiento(cn.Errors(), SentenciaSQL); },
     };
     plataforma::EjecutarPasos(pasos, [&](const plataforma::ErrorEjecucion& error) {
