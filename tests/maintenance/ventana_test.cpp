@@ -1,6 +1,7 @@
 // The window driven from the keyboard on the demo database: the two states, every action word,
 // new, changed and deleted records, validation messages, the duplicate key, keys and focus.
 #include "AparienciaVentana.h"
+#include "Connection.h"
 #include "Dialogos.h"
 #include "EstadoAplicacion.h"
 #include "Geometria.h"
@@ -347,4 +348,22 @@ TEST_F(Ventana, LargoMaximoYSeleccionAlEscribir) {
     EXPECT_EQ(codigo()->text(), "14");
     Pulsar(Qt::Key_A, Qt::ControlModifier);  // the box's own commands still work
     EXPECT_EQ(codigo()->selectedText(), "14");
+}
+
+TEST_F(Ventana, UnReintentoQueSaleBienGrabaUnaVezYSigueEnEdicion) {
+    Abrir();
+    Codigo("60");
+    Escribir("REPETIDA");
+    sesion.gCnn().SimularErrorRed(ado::Operacion::Actualizar, 1);
+    cajas.esperaConTexto("Error general de red", respuesta::vbRetry);
+    Pulsar(Qt::Key_F2);
+    EXPECT_TRUE(cajas.completo());
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM TA_QUENDAL WHERE codigo = '  60'").toInt(), 1);
+    EXPECT_EQ(Columna("60").toString(), "REPETIDA");
+    EXPECT_TRUE(v->HayError);
+    EXPECT_TRUE(EnEdicionDeDetalle());
+    // Saved again, the record is now found and updated; nothing is doubled.
+    Pulsar(Qt::Key_F2);
+    EXPECT_TRUE(EnEntradaDeCodigo());
+    EXPECT_EQ(Valor("SELECT COUNT(*) FROM TA_QUENDAL WHERE codigo = '  60'").toInt(), 1);
 }
