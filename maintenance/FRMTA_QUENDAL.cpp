@@ -85,7 +85,16 @@ FRMTA_QUENDAL::FRMTA_QUENDAL(ConsultaCompartida* gConsulta, QWidget* padre) : QW
     etiqueta(10, QStringLiteral("Sistema"), Twips(240, 3240, 1095, 255));
     etiqueta(3, QStringLiteral("Fotografia"), Twips(240, 3480, 1095, 255));
 
-    connect(UtilCx1, &UtilCx::click, this, &FRMTA_QUENDAL::UtilCx1_click);
+    connect(UtilCx1, &UtilCx::click, this, [this](const QString& BTag) {
+        ++manejadoresActivos_;
+        try {
+            UtilCx1_click(BTag);
+        } catch (...) {
+            --manejadoresActivos_;
+            throw;
+        }
+        --manejadoresActivos_;
+    });
     installEventFilter(this);
 }
 
@@ -189,8 +198,10 @@ void FRMTA_QUENDAL::UtilCx1_click(const QString& BTag) {
     } else if (Es(palabra, "CONSULTAR")) {
         ConsultarCampo();
     } else if (Es(palabra, "CERRAR")) {
-        // Never from inside the handler that raised the word: the window closes once it returns.
-        QTimer::singleShot(0, this, [this] { close(); });
+        // Never from inside the handler that raised the word: the window closes once it returns,
+        // and takes no more keys meanwhile.
+        cerrando_ = true;
+        CerrarCuandoLibre();
     } else if (Es(palabra, "CANCELAR")) {
         Inicializa();
         FocoEnCodigo();
@@ -201,7 +212,21 @@ void FRMTA_QUENDAL::UtilCx1_click(const QString& BTag) {
 
 void FRMTA_QUENDAL::Form_KeyDown(int KeyCode, int) { UtilCx1->KeyAnalisis(KeyCode); }
 
+// The unload releases the connection: it waits until no handler of the window is running (one
+// may be letting pending events run in the middle of its database work).
+void FRMTA_QUENDAL::CerrarCuandoLibre() {
+    QTimer::singleShot(0, this, [this] {
+        if (manejadoresActivos_ > 0) CerrarCuandoLibre();
+        else close();
+    });
+}
+
 void FRMTA_QUENDAL::closeEvent(QCloseEvent* evento) {
+    if (manejadoresActivos_ > 0) {
+        evento->ignore();
+        CerrarCuandoLibre();
+        return;
+    }
     int Cancel = 0;
     Form_Unload(Cancel);
     if (Cancel != 0) {
@@ -225,8 +250,14 @@ void FRMTA_QUENDAL::Form_Unload(int&) {
 
 bool FRMTA_QUENDAL::eventFilter(QObject* objeto, QEvent* evento) {
     const int index = IndiceDe(objeto);
+    struct EnManejador {
+        int& activos;
+        explicit EnManejador(int& a) : activos(a) { ++activos; }
+        ~EnManejador() { --activos; }
+    } enManejador(manejadoresActivos_);
     switch (evento->type()) {
         case QEvent::KeyPress:
+            if (cerrando_) return true;
             if (index >= 0 || objeto == this) return TeclaPulsada(index, static_cast<QKeyEvent*>(evento));
             break;
         case QEvent::FocusIn:
@@ -253,6 +284,7 @@ bool FRMTA_QUENDAL::eventFilter(QObject* objeto, QEvent* evento) {
             break;
         }
         case QEvent::MouseButtonPress:
+            if (index >= 0 && cerrando_) return true;
             if (index >= 0) {
                 const auto* raton = static_cast<QMouseEvent*>(evento);
                 const int boton = raton->button() == Qt::RightButton ? 2 : raton->button() == Qt::MiddleButton ? 4 : 1;

@@ -89,8 +89,11 @@ private:
     bool TeclaPulsada(int index, QKeyEvent* tecla);
     void FocoEnCodigo();
     void PosicionarRegistro();
+    void CerrarCuandoLibre();
 
     ConsultaCompartida* gConsulta_ = nullptr;
     bool descargada_ = false;
-    int cajaPrestada_ = -1;  // the box whose focus went to another window, until it comes back
+    int cajaPrestada_ = -1;
+    int manejadoresActivos_ = 0;  // handlers of the window running now (nested ones included)
+    bool cerrando_ = false;       // "CERRAR" was asked for: no more keys until the window closes  // the box whose focus went to another window, until it comes back
 };

@@ -367,3 +367,17 @@ TEST_F(Ventana, UnReintentoQueSaleBienGrabaUnaVezYSigueEnEdicion) {
     EXPECT_TRUE(EnEntradaDeCodigo());
     EXPECT_EQ(Valor("SELECT COUNT(*) FROM TA_QUENDAL WHERE codigo = '  60'").toInt(), 1);
 }
+
+TEST_F(Ventana, TrasCerrarNoSeAtiendenMasTeclas) {
+    Abrir();
+    Escribir("7");
+    // Esc and Enter typed ahead: the close waits for the loop, the Enter is not acted on.
+    QTest::keyClick(codigo(), Qt::Key_Escape);
+    QTest::keyClick(codigo(), Qt::Key_Return);
+    EXPECT_TRUE(EnEntradaDeCodigo());
+    EXPECT_TRUE(v->isVisible());
+    EXPECT_EQ(descripcion()->text(), "");
+    QTest::qWait(20);
+    EXPECT_FALSE(v->isVisible());
+    EXPECT_FALSE(Valor("SELECT EGRESO FROM Control_Acceso").isNull());
+}
