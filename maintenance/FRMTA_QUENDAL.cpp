@@ -137,7 +137,11 @@ void FRMTA_QUENDAL::Inicializa() {
     InicializaDetalle();
     const int indice = ayuda.IndiceCampo(QStringLiteral("codigo"), AyudaFormulario::Cajas(this));
     const double ultimo = SesionDB().BuscaUltimoCodigo(QStringLiteral("ta_quendal"), QStringLiteral("codigo"), 8, QString()).toDouble();
-    if (QLineEdit* caja = Caja(indice)) caja->setText(QString::number(static_cast<qint64>(ultimo) + 1));
+    if (QLineEdit* caja = Caja(indice)) {
+        // A code that does not fit the box is not proposed: cut short it would name another record.
+        const QString siguiente = QString::number(static_cast<qint64>(ultimo) + 1);
+        caja->setText(siguiente.size() <= caja->maxLength() ? siguiente : QString());
+    }
     DetalleOn(false);
 }
 

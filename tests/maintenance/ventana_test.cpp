@@ -381,3 +381,10 @@ TEST_F(Ventana, TrasCerrarNoSeAtiendenMasTeclas) {
     EXPECT_FALSE(v->isVisible());
     EXPECT_FALSE(Valor("SELECT EGRESO FROM Control_Acceso").isNull());
 }
+
+TEST_F(Ventana, UnCodigoQueNoCabeNoSePropone) {
+    Ejecutar("INSERT INTO TA_QUENDAL (codigo, descripcion) VALUES ('9999', 'ULTIMO')");
+    Abrir();
+    EXPECT_EQ(codigo()->text(), "");  // "10000" cut to four characters would be code 1000's
+    EXPECT_TRUE(EnEntradaDeCodigo());
+}
