@@ -2,6 +2,7 @@
 // interfaces the lower layers declare.
 #pragma once
 
+#include "ConsultaCompartida.h"
 #include "DB_Dll.h"
 #include "DialogoAcceso.h"
 #include "DialogosQt.h"
@@ -24,9 +25,11 @@ private:
     Dll_Display& display_;
 };
 
-// The lookup object's wiring: it keeps the connection and the mask file's path.
-class EnlaceConsultasPrograma final : public EnlaceConsultas {
+// The lookup object's wiring: it keeps the connection and the mask file's path; the window hands
+// it the connection again once it has loaded.
+class EnlaceConsultasPrograma final : public EnlaceConsultas, public ConsultaCompartida {
 public:
+    void AsignarConexion(const QString& connString) override { gConnString = connString; }
     void Enlazar(const QString& connString, bool usarMascaras, const QString& rutaMascaras) override {
         gConnString = connString;
         gUsarMascarasConsultas = usarMascaras;

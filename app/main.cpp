@@ -1,24 +1,18 @@
-// Ta_Quendal: builds the program-wide objects, installs them where the layers look for them,
-// runs the start-up and opens the window.
+// Ta_Quendal: builds the program-wide objects, installs them where the layers look for them and
+// opens the window, whose load runs the start-up; its unload ends the program.
 #include "Apariencia.h"
-#include "Inicio.h"
+#include "FRMTA_QUENDAL.h"
 #include "ServiciosPrograma.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     plataforma::PrepararAplicacion();
     ServiciosPrograma servicios;
 
-    QString connString;
-    InicioAplicacion(false, QString(), connString, 3);
-
-    QMainWindow ventana;
-    ventana.setWindowTitle(QStringLiteral("Tipos de Vehiculos"));
+    FRMTA_QUENDAL ventana(&servicios.gConsulta);
+    ventana.Form_Load();
     ventana.show();
-    const int codigo = app.exec();
-    FinalizarAplicacion();
-    return codigo;
+    return app.exec();
 }

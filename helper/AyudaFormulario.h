@@ -6,8 +6,13 @@
 #include <QList>
 #include <QString>
 
+class QKeyEvent;
 class QLineEdit;
 class QWidget;
+
+namespace ado {
+class Recordset;
+}
 
 class AyudaFormulario {
 public:
@@ -20,6 +25,9 @@ public:
     void ConfigurarCampos(const QList<QLineEdit*>& cajas, const QString& tabla, const QString& connString) const;
     // Index of the box bound to `columna` (found without case), -1 when none is.
     int IndiceCampo(const QString& columna, const QList<QLineEdit*>& cajas) const;
+    // Copies the recordset's current row into the boxes, each from the column it is bound to
+    // (Null as empty text); a box bound to no column of the recordset is left alone.
+    void CargarCampos(const QList<QLineEdit*>& cajas, ado::Recordset& registro) const;
     // Enter (13) is the key that advances.
     bool EsTeclaAvance(int KeyCode) const;
     // Moves the focus from the focused box to the next box of its array; the last box keeps it.
@@ -28,4 +36,9 @@ public:
     // characters other than Backspace and Enter are cancelled. Characters outside Windows-1252
     // never get this far (they have no KeyAscii).
     void FiltrarTecla(QLineEdit* caja, int& KeyAscii) const;
+    // FiltrarTecla on the character a key event types into the box (printable characters and
+    // Backspace, without Ctrl or Alt, whose keys are the box's own commands). When the character
+    // is cancelled or changed the event is taken (true) and the changed character is typed here,
+    // over the selection and within the box's maximum length; an unchanged one is left to the box.
+    bool FiltrarEvento(QLineEdit* caja, QKeyEvent* evento) const;
 };
