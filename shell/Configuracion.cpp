@@ -3,6 +3,7 @@
 #include "Carpetas.h"
 #include "EjecutorPasos.h"
 #include "EstadoAplicacion.h"
+#include "FechaRegional.h"
 #include "MensajeError.h"
 #include "Sesiones.h"
 #include "Texto.h"
@@ -189,13 +190,8 @@ QDateTime FechaServidor() {
         [&] {
             if (resultado.isValid()) return;
             if (Estado().gUtilizarFechaDia) {
-                const QString texto = LeerConfiguracion(QStringLiteral("FECHAOPERHASTA")).trimmed();
-                for (const char* formato : {"dd/MM/yyyy", "d/M/yyyy", "dd/MM/yy", "yyyy-MM-dd"}) {
-                    const QDate fecha = QLocale::c().toDate(texto, QString::fromLatin1(formato));
-                    if (fecha.isValid()) {
-                        resultado = QDateTime(fecha, QTime(0, 0));
-                        break;
-                    }
+                if (const auto fecha = basedatos::FechaRegional(LeerConfiguracion(QStringLiteral("FECHAOPERHASTA")))) {
+                    resultado = QDateTime(*fecha, QTime(0, 0));
                 }
             }
         },
