@@ -262,7 +262,8 @@ void frmAcceso::AsignarDatosBase() {
     const qsizetype dosPuntos = servidor.indexOf(QLatin1Char(':'));
     if (dosPuntos >= 0) {
         puertoRecordado_ = servidor.mid(dosPuntos + 1);
-        servidor = servidor.toUpper().trimmed().left(servidor.toUpper().trimmed().indexOf(QLatin1Char(':')));
+        const QString limpio = servidor.toUpper().trimmed();
+        servidor = limpio.left(limpio.indexOf(QLatin1Char(':')));
     }
     TxtServidor->setText(servidor);
     TxtUserId->clear();
